@@ -1,0 +1,96 @@
+#include "core/Cp1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zpx {
+
+namespace {
+
+// Code points of 0x80..0x9F; the rest of the set equals Latin-1.
+constexpr std::array<char32_t, 32> HighControls = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
+};
+
+char32_t toUnicode(std::uint8_t byte)
+{
+    return byte >= 0x80 && byte <= 0x9F ? HighControls[byte - 0x80] : byte;
+}
+
+void appendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+char fromUnicode(char32_t cp)
+{
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<char>(cp);
+    for (std::size_t i = 0; i < HighControls.size(); ++i)
+        if (HighControls[i] == cp && cp != 0xFFFD)
+            return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+}  // namespace
+
+std::string cp1252ToUtf8(std::string_view cp1252)
+{
+    std::string out;
+    out.reserve(cp1252.size());
+    for (char c : cp1252)
+        appendUtf8(out, toUnicode(static_cast<std::uint8_t>(c)));
+    return out;
+}
+
+std::string utf8ToCp1252(std::string_view utf8)
+{
+    std::string out;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<std::uint8_t>(utf8[i]);
+        int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
+        if (extra < 0 || i + extra >= utf8.size()) {
+            out += '?';
+            ++i;
+            continue;
+        }
+        char32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);
+        bool valid = true;
+        for (int k = 1; k <= extra; ++k) {
+            const auto cont = static_cast<std::uint8_t>(utf8[i + k]);
+            if ((cont & 0xC0) != 0x80) {
+                valid = false;
+                break;
+            }
+            cp = (cp << 6) | (cont & 0x3F);
+        }
+        if (!valid) {
+            out += '?';
+            ++i;
+            continue;
+        }
+        out += fromUnicode(cp);
+        i += extra + 1;
+    }
+    return out;
+}
+
+}  // namespace zpx

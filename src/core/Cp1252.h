@@ -1,0 +1,14 @@
+#pragma once
+// Windows-1252, the character set of record strings and written files.
+
+#include <string>
+#include <string_view>
+
+namespace zpx {
+
+// Windows-1252 bytes to UTF-8; the five unassigned codes map to U+FFFD.
+std::string cp1252ToUtf8(std::string_view cp1252);
+// UTF-8 to Windows-1252; characters the set lacks become '?'.
+std::string utf8ToCp1252(std::string_view utf8);
+
+}  // namespace zpx

@@ -1,0 +1,91 @@
+#include "core/DialogsUnit.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace zpx {
+
+namespace {
+
+DialogResponder* activeResponder = nullptr;
+
+QMessageBox::Icon iconOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Error:
+        return QMessageBox::Critical;
+    case MessageKind::Information:
+        return QMessageBox::Information;
+    case MessageKind::Question:
+        return QMessageBox::Question;
+    case MessageKind::Warning:
+        return QMessageBox::Warning;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons buttonsOf(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+// "Zephyrtrace Puzzle |*.zpx" becomes "Zephyrtrace Puzzle (*.zpx)".
+QString qtFilter(const QString& filter)
+{
+    const auto parts = filter.split('|');
+    if (parts.size() != 2)
+        return filter;
+    return parts[0].trimmed() + " (" + QString(parts[1]).replace(';', ' ') + ")";
+}
+
+}  // namespace
+
+void setDialogResponder(DialogResponder* responder)
+{
+    activeResponder = responder;
+}
+
+Answer showMessage(const MessageRequest& request)
+{
+    if (activeResponder)
+        return activeResponder->answerMessage(request);
+    QMessageBox box(iconOf(request.kind), request.caption, request.text, buttonsOf(request.buttons),
+                    QApplication::activeWindow());
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+QString chooseFile(const FileDialogRequest& request)
+{
+    if (activeResponder)
+        return activeResponder->chooseFile(request);
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory, qtFilter(request.filter));
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace zpx

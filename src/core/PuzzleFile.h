@@ -1,0 +1,60 @@
+#pragma once
+// The puzzle file (.zpx) is the 11519-byte image of the record, no header:
+//
+//   OFFSET  SIZE  FIELD        LAYOUT
+//        0     2  GridWidth    signed 16-bit, little-endian, 1..31
+//        2     2  GridHeight   signed 16-bit, 1..21
+//        4   651  Answers      31 × 21 bytes, column-major: cell (c, r) at (c-1)*21 + (r-1)
+//      655   651  Entries      31 × 21 bytes, column-major
+//     1306  1302  SquareSlots  31 × 21 signed 16-bit, column-major
+//     2608  6400  SlotSquares  3200 signed 16-bit, element s-1 for slot s
+//     9008  2430  Clues        30 × (length byte 0..80 + 80 characters)
+//    11438    81  Byline       length byte 0..80 + 80 characters
+//
+// Strings are Windows-1252. Only the first 11519 bytes of a longer file count.
+
+#include "core/PuzzleRecord.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <stdexcept>
+#include <string>
+
+namespace zpx {
+
+namespace RecordOffset {
+constexpr std::size_t GridWidth = 0;
+constexpr std::size_t GridHeight = 2;
+constexpr std::size_t Answers = 4;
+constexpr std::size_t Entries = 655;
+constexpr std::size_t SquareSlots = 1306;
+constexpr std::size_t SlotSquares = 2608;
+constexpr std::size_t Clues = 9008;
+constexpr std::size_t ClueSize = 81;
+constexpr std::size_t Byline = 11438;
+}  // namespace RecordOffset
+
+constexpr std::size_t PuzzleFileSize = 11519;
+using PuzzleImage = std::array<std::uint8_t, PuzzleFileSize>;
+
+// A file that cannot be read, is too short or holds an impossible grid size;
+// or a file that cannot be written. what() is the run-time text for the user.
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+PuzzleImage encodeRecord(const TPuzzleRecord& record);
+// Refuses (FileError) a grid size outside 1..31 × 1..21.
+TPuzzleRecord decodeRecord(std::span<const std::uint8_t, PuzzleFileSize> image);
+
+// Reads a puzzle file; the record is only replaced after the read succeeded.
+void loadPuzzleFile(const std::filesystem::path& path, TPuzzleRecord& record);
+// Writes a temporary file beside `path`, then renames it over `path`, so a
+// failing save leaves the previous file as it was.
+void savePuzzleFile(const std::filesystem::path& path, const TPuzzleRecord& record);
+
+}  // namespace zpx

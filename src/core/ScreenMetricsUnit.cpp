@@ -1,0 +1,69 @@
+#include "core/ScreenMetricsUnit.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+
+namespace zpx {
+
+namespace {
+
+QRect availableGeometry()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+}  // namespace
+
+int screenWidth()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 1024;
+}
+
+int screenHeight()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().height() : 768;
+}
+
+int fullScreenHeight()
+{
+    return availableGeometry().height() - captionHeight();
+}
+
+int menuHeight()
+{
+    static const int height = [] {
+        QMenuBar bar;
+        bar.addMenu(QStringLiteral("&Puzzle"));
+        return bar.sizeHint().height();
+    }();
+    return height;
+}
+
+int captionHeight()
+{
+    return QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+}
+
+int smallCaptionHeight()
+{
+    return QFontMetrics(QApplication::font()).height() + 4;
+}
+
+int frameBorder()
+{
+    return 4;
+}
+
+double screenDpi()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : 96.0;
+}
+
+}  // namespace zpx

@@ -1,0 +1,82 @@
+#include "core/ZpxProcsUnit.h"
+
+#include "core/DialogsUnit.h"
+#include "core/PuzzleFile.h"
+#include "core/PuzzleRecord.h"
+#include "core/SFXUnit.h"
+#include "core/ScreenMetricsUnit.h"
+#include "core/SharedState.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+
+namespace zpx {
+
+TZpxProcs* ZpxProcs = nullptr;
+
+TZpxProcs::TZpxProcs(QObject* parent)
+    : QObject(parent), ZpxTimer(new QTimer(this))
+{
+    ZpxTimer->setSingleShot(true);
+    connect(ZpxTimer, &QTimer::timeout, this, &TZpxProcs::ZpxTimerTimer);
+    ZpxProcsCreate();
+}
+
+void TZpxProcs::ZpxProcsCreate()
+{
+    AutoSquare = (fullScreenHeight() - menuHeight()) / 23;
+}
+
+void TZpxProcs::ErrorMessage(const QString& text)
+{
+    if (SoundMode > 0)
+        SoundFX->PlayWave7();
+    showMessage({MessageKind::Error, MessageButtons::Ok, QStringLiteral("Error"), text});
+}
+
+void TZpxProcs::LoadPuzzle(const QString& path)
+{
+    loadPuzzleFile(path.toStdString(), PuzzleRecord);
+}
+
+void TZpxProcs::SavePuzzle(const QString& path)
+{
+    savePuzzleFile(path.toStdString(), PuzzleRecord);
+    Modified = false;
+}
+
+void TZpxProcs::RecyclePuzzle(const QString& path)
+{
+    QFile::moveToTrash(path);
+    Modified = false;
+}
+
+void TZpxProcs::ResetPuzzle(int width, int height)
+{
+    resetPuzzle(PuzzleRecord, width, height);
+}
+
+std::pair<int, int> TZpxProcs::SlotSquare(int slot)
+{
+    return slotSquare(PuzzleRecord, slot);
+}
+
+bool TZpxProcs::IsComplete()
+{
+    return isComplete(PuzzleRecord);
+}
+
+void TZpxProcs::Delay(int milliseconds)
+{
+    ZpxTimer->start(milliseconds);
+    while (ZpxTimer->isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void TZpxProcs::ZpxTimerTimer()
+{
+    ZpxTimer->stop();
+}
+
+}  // namespace zpx

@@ -1,0 +1,57 @@
+#pragma once
+// The shared services every window calls: the puzzle file, the error box,
+// the timed wait and the settings store.
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <stdexcept>
+#include <utility>
+
+namespace zpx {
+
+// A settings value of the wrong type or a malformed rectangle; reaches the
+// application's standard error box.
+class SettingsError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TZpxProcs : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TZpxProcs(QObject* parent = nullptr);
+
+    void ErrorMessage(const QString& text);
+    // Both raise zpx::FileError; SavePuzzle clears Modified only on success.
+    void LoadPuzzle(const QString& path);
+    void SavePuzzle(const QString& path);
+    void RecyclePuzzle(const QString& path);
+    void ResetPuzzle(int width, int height);
+    std::pair<int, int> SlotSquare(int slot);
+    bool IsComplete();
+    void Delay(int milliseconds);
+
+    // Settings under SettingsKey; the default's type is the value's type.
+    QString ReadSetting(const QString& name, const QString& defaultValue);
+    QString ReadSetting(const QString& name, const char* defaultValue);
+    int ReadSetting(const QString& name, int defaultValue);
+    bool ReadSetting(const QString& name, bool defaultValue);
+    void WriteSetting(const QString& name, const QString& value);
+    void WriteSetting(const QString& name, const char* value);
+    void WriteSetting(const QString& name, int value);
+    void WriteSetting(const QString& name, bool value);
+    void WriteBounds(const QString& name, int left, int top, int width, int height);
+
+    QTimer* ZpxTimer;
+
+private:
+    void ZpxProcsCreate();
+    void ZpxTimerTimer();
+};
+
+extern TZpxProcs* ZpxProcs;
+
+}  // namespace zpx

@@ -1,0 +1,79 @@
+#include "support/WindowTestSupport.h"
+
+#include "core/SFXUnit.h"
+#include "core/ZpxProcsUnit.h"
+
+#include <QDir>
+
+namespace zpx::test {
+
+namespace {
+
+QTemporaryDir& folder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+}  // namespace
+
+ScriptedDialogs::ScriptedDialogs()
+{
+    setDialogResponder(this);
+}
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    setDialogResponder(nullptr);
+}
+
+Answer ScriptedDialogs::answerMessage(const MessageRequest& request)
+{
+    messages.append(request);
+    if (answers.empty())
+        return request.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Cancel;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString ScriptedDialogs::chooseFile(const FileDialogRequest& request)
+{
+    fileRequests.append(request);
+    if (files.empty())
+        return {};
+    const QString file = files.front();
+    files.pop_front();
+    return file;
+}
+
+SoundLog::SoundLog()
+{
+    TSoundFX::setProbe([this](int wave) { waves.push_back(wave); });
+}
+
+SoundLog::~SoundLog()
+{
+    TSoundFX::setProbe(nullptr);
+}
+
+void initWindowTestEnvironment()
+{
+    qputenv("XDG_CONFIG_HOME", QDir(folder().path()).filePath("config").toUtf8());
+    if (!ZpxProcs)
+        ZpxProcs = new TZpxProcs;
+    if (!SoundFX)
+        SoundFX = new TSoundFX;
+}
+
+QString testFolder()
+{
+    return folder().path();
+}
+
+void clearSettings()
+{
+    QDir(QDir(folder().path()).filePath("config")).removeRecursively();
+}
+
+}  // namespace zpx::test

@@ -1,0 +1,53 @@
+#pragma once
+// What every window test needs: a private settings folder, the shared data
+// modules, scripted answers for message boxes and file dialogs, and a record
+// of the sounds asked for.
+
+#include "core/DialogsUnit.h"
+
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <vector>
+
+namespace zpx::test {
+
+class ScriptedDialogs : public DialogResponder {
+public:
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    Answer answerMessage(const MessageRequest& request) override;
+    QString chooseFile(const FileDialogRequest& request) override;
+
+    // Answers used in order; when none is queued a message gets Cancel (or
+    // Ok for an OK-only box) and a file dialog gets Cancel.
+    std::deque<Answer> answers;
+    std::deque<QString> files;
+
+    QList<MessageRequest> messages;
+    QList<FileDialogRequest> fileRequests;
+};
+
+// Records the sounds asked for while it lives.
+class SoundLog {
+public:
+    SoundLog();
+    ~SoundLog();
+    std::vector<int> waves;
+};
+
+// Points the settings store at a fresh temporary folder for the whole test
+// program and creates TZpxProcs and TSoundFX. Call once, in initTestCase.
+void initWindowTestEnvironment();
+
+// The temporary folder of this test program: settings live under it, and
+// tests may put puzzle files there.
+QString testFolder();
+
+// Removes every stored setting.
+void clearSettings();
+
+}  // namespace zpx::test
