@@ -70,9 +70,10 @@ TEST(PuzzleRecord, WordsGrowAtTheLowestEmptyPositionUpToThirty)
     EXPECT_EQ(addSquareToWord(record, 3, 5, 1), 1);  // the gap is filled first
     for (int c = 6; c <= 31; ++c)
         addSquareToWord(record, 3, c, 1);
-    EXPECT_EQ(addSquareToWord(record, 3, 1, 2), 30);
-    EXPECT_EQ(addSquareToWord(record, 3, 2, 2), 0);
-    EXPECT_EQ(record.squareSlot(2, 2), 0);
+    EXPECT_EQ(addSquareToWord(record, 3, 1, 2), 29);
+    EXPECT_EQ(addSquareToWord(record, 3, 2, 2), 30);
+    EXPECT_EQ(addSquareToWord(record, 3, 3, 2), 0);
+    EXPECT_EQ(record.squareSlot(3, 2), 0);
 }
 
 TEST(PuzzleRecord, WordLabels)
