@@ -1,0 +1,38 @@
+#include "core/ZpxApplicationUnit.h"
+
+#include "core/DialogsUnit.h"
+#include "core/SFXUnit.h"
+#include "core/ZpxProcsUnit.h"
+
+#include <exception>
+
+namespace zpx {
+
+TZpxApplication::TZpxApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Zephyrtrace"));
+    setApplicationDisplayName(QStringLiteral("Zephyrtrace"));
+}
+
+bool TZpxApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        showRunTimeError(QString::fromUtf8(error.what()));
+    }
+    return false;
+}
+
+void showRunTimeError(const QString& text)
+{
+    showMessage({MessageKind::Error, MessageButtons::Ok, QStringLiteral("Zephyrtrace"), text});
+}
+
+void createApplicationWindows()
+{
+    ZpxProcs = new TZpxProcs;
+    SoundFX = new TSoundFX;
+}
+
+}  // namespace zpx
