@@ -1,5 +1,7 @@
 #include "core/SFXUnit.h"
 
+#include "core/SharedState.h"
+
 #include <QEventLoop>
 #include <QSoundEffect>
 #include <QTimer>
@@ -55,6 +57,14 @@ void TSoundFX::PlayWave3() { play(3); }
 void TSoundFX::PlayWave4() { play(4); }
 void TSoundFX::PlayWave6() { play(6); }
 void TSoundFX::PlayWave7() { play(7); }
+
+void TSoundFX::PlayQuestion()
+{
+    if (SoundMode == 1)
+        PlayWave1();
+    else if (SoundMode == 2)
+        PlayWave6();
+}
 
 void TSoundFX::PlayWave5()
 {

@@ -24,6 +24,9 @@ public:
     void PlayWave6();  // question, spoken
     void PlayWave7();  // error
 
+    // The question sound of the current SoundMode, played before every confirmation box.
+    void PlayQuestion();
+
     // Tests watch which sound was asked for; while a probe is set nothing is played.
     static void setProbe(std::function<void(int wave)> probe);
 

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <QWidget>
 
 namespace zpx {
 
@@ -64,6 +65,21 @@ double screenDpi()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->logicalDotsPerInch() : 96.0;
+}
+
+void setFrameBounds(QWidget* window, const QRect& bounds, int caption)
+{
+    const int b = frameBorder();
+    window->setGeometry(bounds.left() + b, bounds.top() + caption + b, bounds.width() - 2 * b,
+                        bounds.height() - caption - 2 * b);
+}
+
+QRect frameBounds(const QWidget* window, int caption)
+{
+    const int b = frameBorder();
+    const QRect client = window->geometry();
+    return {client.left() - b, client.top() - caption - b, client.width() + 2 * b,
+            client.height() + caption + 2 * b};
 }
 
 }  // namespace zpx
