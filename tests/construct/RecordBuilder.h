@@ -1,0 +1,36 @@
+#pragma once
+// Builds small puzzle records for the construction tests: rows of letters,
+// '#' for a filled square.
+
+#include "core/PuzzleRecord.h"
+
+#include <string>
+#include <vector>
+
+namespace zpx::test {
+
+inline TPuzzleRecord gridRecord(const std::vector<std::string>& rows)
+{
+    TPuzzleRecord record;
+    resetPuzzle(record, static_cast<int>(rows.front().size()), static_cast<int>(rows.size()));
+    for (int r = 1; r <= record.GridHeight; ++r)
+        for (int c = 1; c <= record.GridWidth; ++c) {
+            const char ch = rows[r - 1][c - 1];
+            if (ch == '#') {
+                record.answer(c, r) = FilledAnswer;
+                record.squareSlot(c, r) = FilledSlot;
+            } else {
+                record.answer(c, r) = static_cast<std::uint8_t>(ch);
+            }
+        }
+    return record;
+}
+
+// Adds the squares (column, row) to word w in order.
+inline void placeWord(TPuzzleRecord& record, int word, const std::vector<std::pair<int, int>>& squares)
+{
+    for (const auto& [c, r] : squares)
+        addSquareToWord(record, word, c, r);
+}
+
+}  // namespace zpx::test
