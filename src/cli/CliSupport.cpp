@@ -1,0 +1,70 @@
+#include "cli/CliSupport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+
+namespace zpx::cli {
+
+ParsedArguments parseArguments(const Arguments& args, const std::vector<std::string_view>& known)
+{
+    ParsedArguments parsed;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            parsed.positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const auto equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        if (std::find(known.begin(), known.end(), name) == known.end())
+            throw UsageError("unknown option " + name);
+        if (parsed.has(name))
+            throw UsageError("option " + name + " given twice");
+        if (equals != std::string::npos)
+            parsed.options.emplace(name, arg.substr(equals + 1));
+        else if (i + 1 < args.size())
+            parsed.options.emplace(name, args[++i]);
+        else
+            throw UsageError("option " + name + " needs a value");
+    }
+    return parsed;
+}
+
+std::string jsonString(std::string_view utf8)
+{
+    std::string out = "\"";
+    for (const char c : utf8) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                out += escaped;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + '"';
+}
+
+int refuse(std::string_view message)
+{
+    std::cerr << message << '\n';
+    return ExitRefused;
+}
+
+}  // namespace zpx::cli

@@ -1,0 +1,54 @@
+#pragma once
+// What the zpxtool commands share: the command table entry, exit codes,
+// option parsing and JSON text.
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zpx::cli {
+
+enum ExitCode : int {
+    ExitOk = 0,
+    ExitRefused = 1,  // the input or a file was refused; the reason is on stderr
+    ExitUsage = 2,    // the command line itself was wrong
+};
+
+using Arguments = std::vector<std::string>;
+
+struct Command {
+    const char* name;
+    const char* synopsis;  // the arguments after the command name
+    const char* summary;
+    int (*run)(const Arguments& args);  // the arguments after the command name
+};
+
+// A malformed command line: the dispatcher prints the text and the command's
+// synopsis and exits with ExitUsage.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct ParsedArguments {
+    std::map<std::string, std::string, std::less<>> options;  // "--name" -> value
+    std::vector<std::string> positional;
+
+    bool has(std::string_view name) const { return options.find(name) != options.end(); }
+    const std::string& value(std::string_view name) const { return options.find(name)->second; }
+};
+
+// Splits "--name value" and "--name=value" options from positional arguments;
+// an option not in `known`, a missing value or a repeated option is a UsageError.
+// "--" ends the options.
+ParsedArguments parseArguments(const Arguments& args, const std::vector<std::string_view>& known);
+
+// A JSON string literal of UTF-8 text, quotes included.
+std::string jsonString(std::string_view utf8);
+
+// Prints the message on stderr and returns ExitRefused.
+int refuse(std::string_view message);
+
+}  // namespace zpx::cli

@@ -1,0 +1,87 @@
+#include "cli/CliSupport.h"
+
+#include "construct/QuoteLayout.h"
+#include "core/PuzzleFile.h"
+#include "core/PuzzleRecord.h"
+
+#include <charconv>
+#include <chrono>
+#include <fstream>
+#include <iterator>
+
+namespace zpx::cli {
+
+namespace {
+
+template <typename Number>
+bool parseNumber(std::string_view text, Number& value)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc{} && end == text.data() + text.size();
+}
+
+// "WxH" within the manual grid limits.
+GridSizing parseSize(std::string_view text)
+{
+    const auto cross = text.find_first_of("xX");
+    GridSizing sizing{false, 0, 0};
+    if (cross == std::string_view::npos || !parseNumber(text.substr(0, cross), sizing.width)
+        || !parseNumber(text.substr(cross + 1), sizing.height))
+        throw UsageError("--size must be WIDTHxHEIGHT, e.g. 20x10");
+    if (sizing.width < MinGridWidth || sizing.width > MaxGridWidth || sizing.height < MinGridHeight
+        || sizing.height > MaxManualGridHeight)
+        throw UsageError("--size: width must be 10 to 31 and height 8 to 20");
+    return sizing;
+}
+
+std::uint32_t clockSeed()
+{
+    return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+int runNew(const Arguments& args)
+{
+    const ParsedArguments parsed = parseArguments(args, {"--quote-file", "--author", "--size", "--seed"});
+    if (parsed.positional.size() != 1)
+        throw UsageError("give exactly one output file");
+    if (!parsed.has("--quote-file") || !parsed.has("--author"))
+        throw UsageError("--quote-file and --author are required");
+    const GridSizing sizing = parsed.has("--size") ? parseSize(parsed.value("--size")) : GridSizing{};
+    std::uint32_t seed = clockSeed();
+    if (parsed.has("--seed") && !parseNumber(parsed.value("--seed"), seed))
+        throw UsageError("--seed must be a number from 0 to 4294967295");
+
+    const std::string& quoteFile = parsed.value("--quote-file");
+    std::ifstream in(quoteFile, std::ios::binary);
+    const std::string quotation{std::istreambuf_iterator<char>(in), {}};
+    if (!in.is_open() || in.bad())
+        return refuse("Cannot read the quotation file " + quoteFile + ".");
+    const std::string& authorTitle = parsed.value("--author");
+
+    TPuzzleRecord record;
+    RandomSource random(seed);
+    auto refusal = checkInputFields(quotation, authorTitle);
+    if (!refusal)
+        refusal = buildPuzzleFromInput(record, quotation, authorTitle, sizing, random);
+    if (refusal)
+        return refuse(refusal->message);
+
+    const std::string& out = parsed.positional.front();
+    try {
+        savePuzzleFile(out, record);
+    } catch (const FileError& error) {
+        return refuse("Cannot write " + out + ": " + error.what());
+    }
+    return ExitOk;
+}
+
+}  // namespace
+
+extern const Command NewCommand = {
+    "new",
+    "new --quote-file FILE --author TEXT [--size WxH] [--seed N] OUT.zpx",
+    "make a new puzzle from a quotation (UTF-8 text file) and an author-title line",
+    runNew,
+};
+
+}  // namespace zpx::cli
