@@ -10,12 +10,18 @@ namespace zpx::cli {
 
 extern const Command NewCommand;
 extern const Command InfoCommand;
+extern const Command LettersCommand;
+extern const Command ScanCommand;
+extern const Command AnalyzeCommand;
 
 namespace {
 
 const Command* const Commands[] = {
     &NewCommand,
     &InfoCommand,
+    &LettersCommand,
+    &ScanCommand,
+    &AnalyzeCommand,
 };
 
 void printUsage(std::ostream& out)
