@@ -90,7 +90,10 @@ speak() {
   "${SOX[@]}" "$raw" "$trimmed" silence 1 0.02 0.5% reverse silence 1 0.02 0.5% reverse
   len=$(soxi -D "$trimmed")
   factor=$(awk -v l="$len" -v t="$3" 'BEGIN { f = l / (t - 0.06); printf "%.4f", (f > 1 ? f : 1) }')
-  "${SOX[@]}" "$trimmed" "$work/speech-fit.wav" tempo -s "$factor" pad 0.03
+  # Speech peaks far above its average level; evening it out makes the words
+  # as loud as the tones.
+  "${SOX[@]}" "$trimmed" "$work/speech-fit.wav" tempo -s "$factor" \
+    compand 0.01,0.2 -70,-70,-50,-30,-20,-12,0,-3 0 -90 0.05 pad 0.03
   finish "$work/speech-fit.wav" "$2" 11025 "$3"
 }
 
