@@ -1,5 +1,6 @@
 #include "core/ZpxApplicationUnit.h"
 
+#include "construct/ZpxInputUnit.h"
 #include "core/DialogsUnit.h"
 #include "core/SFXUnit.h"
 #include "core/ZpxProcsUnit.h"
@@ -31,6 +32,7 @@ void showRunTimeError(const QString& text)
 
 void createApplicationWindows()
 {
+    ZpxInputForm = new TZpxInputForm;
     ZpxProcs = new TZpxProcs;
     SoundFX = new TSoundFX;
 }

@@ -1,0 +1,56 @@
+#pragma once
+// The input dialog of a new puzzle: the constructor types the quotation and
+// the author-title line and chooses automatic or manual grid sizing; OK
+// checks the input and lays out the new puzzle in the record.
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QKeyEvent;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+namespace zpx {
+
+class TZpxInputForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TZpxInputForm(QWidget* parent = nullptr);
+
+    QPlainTextEdit* QuoteMemo;
+    QLineEdit* AcrosticEdit;
+    QRadioButton* AutoBtn;
+    QRadioButton* ManualBtn;
+    QSpinBox* WidthSpin;
+    QSpinBox* HeightSpin;
+    QLabel* Label2;
+    QLabel* Label1;
+    QLabel* Label3;
+    QLabel* QcLbl;
+    QPushButton* CancelBtn;
+    QPushButton* OkBtn;
+
+    // Full path of the puzzle file being created; the main window sets it.
+    QString NewFileName;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormShow();
+    void AutoBtnClick();
+    void QuoteMemoKeyPress(const QKeyEvent* event);
+    void QuoteMemoKeyUp(const QKeyEvent* event);
+    void OkBtnClick();
+    void BuildPuzzleFromInput();
+};
+
+extern TZpxInputForm* ZpxInputForm;
+
+}  // namespace zpx
