@@ -1,0 +1,308 @@
+#include "construct/ZpxTitleUnit.h"
+
+#include "construct/GridEditing.h"
+#include "construct/ZpxGridUnit.h"
+#include "core/PuzzleRecord.h"
+#include "core/ScreenMetricsUnit.h"
+#include "core/SettingsLookUnit.h"
+#include "core/SharedState.h"
+#include "core/ZpxProcsUnit.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
+
+#include <algorithm>
+
+namespace zpx {
+
+TZpxTitleForm* ZpxTitleForm = nullptr;
+
+namespace {
+
+const QColor Yellow(0xFF, 0xFF, 0x00);
+const QColor Gray(0x80, 0x80, 0x80);
+const QColor Silver(0xC0, 0xC0, 0xC0);
+
+bool solving() { return Mode == ModeSolve; }
+
+// The top row always has room for one square, even for a puzzle without words.
+int shownWords(int wordCount) { return std::max(1, wordCount); }
+
+}  // namespace
+
+TZpxTitleForm::TZpxTitleForm(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), Bevel1(new QFrame(this))
+{
+    FormCreate();
+}
+
+void TZpxTitleForm::FormCreate()
+{
+    // The canvas is the double buffer: Qt only copies it to the screen.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowTitle(QStringLiteral("Author-Title"));
+    QFont initial(QStringLiteral("Arial"));
+    initial.setPixelSize(15);
+    setFont(initial);
+    Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    // The bevel is a drawn line only: clicks on it belong to the window.
+    Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TZpxTitleForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TZpxTitleForm::FormShow()
+{
+    WordCount = titleWordCount(PuzzleRecord);
+    AuthorTitleSquare = AutoSquare;
+    Bevel1->setVisible(!solving());
+    ApplySettings();
+    ApplyScreenBounds();
+    Repaint();
+}
+
+void TZpxTitleForm::ApplySettings()
+{
+    applyPencilCursor(this);
+    BlankColor = readColorSetting(QStringLiteral("BlankSqColor"), QStringLiteral("clWhite"));
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, readColorSetting(QStringLiteral("FontColor"), QStringLiteral("clBlack")));
+    setPalette(colours);
+    setFont(squareFont(AuthorTitleSquare));
+}
+
+void TZpxTitleForm::ApplyScreenBounds()
+{
+    const int a = std::max(1, ZpxProcs->ReadSetting(QStringLiteral("AuthorTitleSquare"), static_cast<int>(AutoSquare)));
+    AuthorTitleSquare = a;
+    const int width = solving() ? a * shownWords(WordCount) + 9 : a * 30 + 9;
+    const int height = solving() ? captionHeight() + a + 8 : captionHeight() + 2 * a + 14;
+
+    const int caption = smallCaptionHeight();
+    const int gridBottom = ZpxGridForm ? frameBounds(ZpxGridForm, caption).bottom() + 1 : 0;
+    int left = (screenWidth() - width) / 2;
+    int top = gridBottom + 1;
+    if (const auto stored = readScreenBounds(QStringLiteral("ScreenBoundsAuthorTitle"))) {
+        switch (layoutCodeOf(*stored)) {
+        case 1:
+        case 2:
+            top = gridBottom + 2;
+            break;
+        case 3:
+        case 4:
+            top = screenHeight() - stored->top - height - 4;
+            break;
+        default:
+            left = stored->left;
+            top = stored->top;
+        }
+    }
+    if (screenHeight() - height < top)
+        top = screenHeight() - height - 2;
+    setFrameBounds(this, QRect(left, top, width, height), caption);
+    setFont(squareFont(AuthorTitleSquare));
+}
+
+void TZpxTitleForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TZpxTitleForm::FormResize()
+{
+    // Snapping the bounds resizes the window again; that nested call has nothing left to do.
+    static bool resizing = false;
+    if (resizing)
+        return;
+    resizing = true;
+    const int caption = smallCaptionHeight();
+    const QRect outer = frameBounds(this, caption);
+    QRect snapped;
+    if (solving()) {
+        const int a = snappedSquare(outer.width(), shownWords(WordCount));
+        AuthorTitleSquare = a;
+        snapped = QRect(outer.left(), outer.top(), a * shownWords(WordCount) + 9, caption + a + 8);
+    } else {
+        const int a = snappedSquare(outer.width(), 30);
+        AuthorTitleSquare = a;
+        snapped = QRect(outer.left(), outer.top(), 30 * a + 9, caption + 2 * a + 14);
+        Bevel1->setGeometry(0, a + 2, snapped.width() - 8, 2);
+    }
+    if (snapped != outer)
+        setFrameBounds(this, snapped, caption);
+    setFont(squareFont(AuthorTitleSquare));
+    Repaint();
+    resizing = false;
+}
+
+QSize TZpxTitleForm::canvasSize() const
+{
+    const int a = AuthorTitleSquare;
+    if (solving())
+        return {a * shownWords(WordCount) + 1, a};
+    return {30 * a + 1, 2 * a + 6};
+}
+
+void TZpxTitleForm::Repaint()
+{
+    FormPaint();
+    update();
+}
+
+void TZpxTitleForm::drawLetter(QPainter& painter, int x, int y, std::uint8_t letter)
+{
+    const QChar ch = letterChar(letter);
+    if (ch.isNull())
+        return;
+    const QFontMetrics metrics = painter.fontMetrics();
+    painter.drawText(x + (AuthorTitleSquare - metrics.horizontalAdvance(ch)) / 2, y + TextTop + metrics.ascent(),
+                     QString(ch));
+}
+
+void TZpxTitleForm::FormPaint()
+{
+    const int a = AuthorTitleSquare;
+    if (a < 1)
+        return;
+    if (Canvas.size() != canvasSize())
+        Canvas = QImage(canvasSize(), QImage::Format_RGB32);
+    Canvas.fill(Silver);
+    QPainter painter(&Canvas);
+    painter.setFont(font());
+    const QColor line = readColorSetting(QStringLiteral("FilledSqColor"), QStringLiteral("clBlack"));
+    const QColor letterColor = palette().color(QPalette::WindowText);
+    TextTop = (a - painter.fontMetrics().height()) / 2;
+    const int w = SelectedWord;
+
+    for (int i = 1; i <= WordCount; ++i) {
+        const int x = (i - 1) * a;
+        painter.fillRect(x, 0, a + 1, a, line);
+        painter.fillRect(x + 1, 1, a - 1, a - 2, i == w ? Yellow : BlankColor);
+        const auto [c, r] = slotSquare(PuzzleRecord, letterSlot(1, i));
+        if (c == 0)
+            continue;
+        const std::uint8_t letter = solving() ? PuzzleRecord.entry(c, r) : PuzzleRecord.answer(c, r);
+        if (letter != 0 && letter != 255) {
+            painter.setPen(letterColor);
+            drawLetter(painter, x, 0, letter);
+        }
+    }
+    if (solving())
+        return;
+
+    for (int p = 1; p <= MaxWordLetters; ++p) {
+        const int x = (p - 1) * a;
+        const auto [c, r] = w >= 1 && w <= MaxWords ? slotSquare(PuzzleRecord, letterSlot(p, w)) : std::pair(0, 0);
+        painter.fillRect(x, a + 6, a + 1, a, line);
+        painter.fillRect(x + 1, a + 7, a - 1, a - 2, c != 0 ? BlankColor : Silver);
+        if (c != 0 && PuzzleRecord.answer(c, r) != 0) {
+            painter.setPen(letterColor);
+            drawLetter(painter, x, a + 6, PuzzleRecord.answer(c, r));
+        }
+    }
+}
+
+void TZpxTitleForm::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect().topLeft(), Canvas, event->rect());
+    for (const QRect& outside : QRegion(event->rect()).subtracted(QRect(QPoint(), Canvas.size())))
+        painter.fillRect(outside, Silver);
+}
+
+void TZpxTitleForm::ShowAnswers()
+{
+    if (Canvas.isNull())
+        return;
+    QPainter painter(&Canvas);
+    painter.setFont(font());
+    painter.setPen(Gray);
+    for (int i = 1; i <= WordCount; ++i) {
+        const auto [c, r] = slotSquare(PuzzleRecord, letterSlot(1, i));
+        const std::uint8_t entry = c != 0 ? PuzzleRecord.entry(c, r) : 0;
+        if (c != 0 && (entry == 0 || entry == ' '))
+            drawLetter(painter, (i - 1) * AuthorTitleSquare, 0, PuzzleRecord.answer(c, r));
+    }
+    update();
+}
+
+void TZpxTitleForm::ClearSelection()
+{
+    if (SelectedWord == 0)
+        return;
+    SelectedWord = 0;
+    Repaint();
+}
+
+void TZpxTitleForm::mouseReleaseEvent(QMouseEvent* event)
+{
+    FormMouseUp(event->position().toPoint());
+}
+
+void TZpxTitleForm::FormMouseUp(QPoint position)
+{
+    if (Mode == ModeGridEditing)
+        return;
+    const TitleHit hit = titleHitTest(position.x(), position.y(), AuthorTitleSquare, WordCount, solving());
+    switch (hit.area) {
+    case TitleArea::Word:
+        selectWord(hit.index);
+        break;
+    case TitleArea::Letter:
+        removeLetterAt(hit.index);
+        break;
+    case TitleArea::Elsewhere:
+        if (SelectedWord != 0)
+            deselectWord();
+        break;
+    }
+    Repaint();
+}
+
+void TZpxTitleForm::selectWord(int word)
+{
+    SelectedWord = word;
+    if (Mode == ModeConstruction && ZpxGridForm)
+        ZpxGridForm->Repaint();
+}
+
+void TZpxTitleForm::removeLetterAt(int position)
+{
+    const LetterRemoval removal = removeLetter(PuzzleRecord, SelectedWord, position);
+    if (!removal.removed)
+        return;
+    if (removal.square.column != 0 && ZpxGridForm)
+        ZpxGridForm->PaintSquare(removal.square.column, removal.square.row, 0);
+    afterWordChanged(SelectedWord);
+}
+
+void TZpxTitleForm::deselectWord()
+{
+    SelectedWord = 0;
+    if (ZpxGridForm)
+        ZpxGridForm->Repaint();
+}
+
+void TZpxTitleForm::closeEvent(QCloseEvent* event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TZpxTitleForm::FormCloseQuery()
+{
+    return AllowClose;
+}
+
+}  // namespace zpx

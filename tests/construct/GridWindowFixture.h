@@ -1,0 +1,98 @@
+#pragma once
+// Shared by the grid and author-title window tests: both windows on a
+// sample puzzle, and reading their canvases square by square.
+
+#include "construct/RecordBuilder.h"
+#include "construct/ZpxGridUnit.h"
+#include "construct/ZpxTitleUnit.h"
+#include "core/PuzzleRecord.h"
+#include "core/SharedState.h"
+#include "support/WindowTestSupport.h"
+
+#include <QImage>
+#include <QTest>
+
+#include <cstdlib>
+
+namespace zpx::test {
+
+inline void createConstructionWindows()
+{
+    initWindowTestEnvironment();
+    if (!ZpxGridForm)
+        ZpxGridForm = new TZpxGridForm;
+    if (!ZpxTitleForm)
+        ZpxTitleForm = new TZpxTitleForm;
+}
+
+// Loads `record` in `mode` and shows both windows as a puzzle load does.
+inline void showPuzzle(const TPuzzleRecord& record, std::uint8_t mode)
+{
+    PuzzleRecord = record;
+    Mode = mode;
+    SelectedWord = 0;
+    Modified = false;
+    ZpxGridForm->hide();
+    ZpxTitleForm->hide();
+    ZpxGridForm->setWindowTitle(QStringLiteral("Sample.zpx"));
+    ZpxGridForm->show();
+    ZpxTitleForm->show();
+}
+
+// The inside of one square drawn at (left, top) in squares of size s.
+inline QRect squareInside(int left, int top, int s)
+{
+    return {left + 1, top + 1, s - 1, s - 1};
+}
+
+inline QRect gridSquareInside(int column, int row)
+{
+    return squareInside((column - 1) * ScreenSquare, (row - 1) * ScreenSquare, ScreenSquare);
+}
+
+inline int pixelsOf(const QImage& canvas, const QRect& area, const QColor& colour)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += canvas.pixelColor(x, y) == colour;
+    return count;
+}
+
+// Pixels of a letter drawn in `colour` on the square's fill: at least halfway
+// from the fill towards the letter colour, so smoothed edges count as well.
+inline int letterPixels(const QImage& canvas, const QRect& inside, const QColor& colour)
+{
+    const QColor fill = canvas.pixelColor(inside.topLeft());
+    const auto near = [&](int value, int letter, int background) {
+        return 2 * std::abs(value - letter) <= std::abs(background - letter);
+    };
+    int count = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor p = canvas.pixelColor(x, y);
+            count += p != fill && near(p.red(), colour.red(), fill.red()) && near(p.green(), colour.green(), fill.green())
+                     && near(p.blue(), colour.blue(), fill.blue());
+        }
+    return count;
+}
+
+// The fill of a square, read at its top-left inner corner, where no letter reaches.
+inline QColor fillOf(const QImage& canvas, const QRect& inside)
+{
+    return canvas.pixelColor(inside.topLeft());
+}
+
+// True when the square is its fill colour only: no letter is drawn in it.
+inline bool isPlain(const QImage& canvas, const QRect& inside)
+{
+    return pixelsOf(canvas, inside, fillOf(canvas, inside)) == inside.width() * inside.height();
+}
+
+inline const QColor Green{0x00, 0xFF, 0x00};
+inline const QColor Yellow{0xFF, 0xFF, 0x00};
+inline const QColor Gray{0x80, 0x80, 0x80};
+inline const QColor Silver{0xC0, 0xC0, 0xC0};
+inline const QColor Red{0xFF, 0x00, 0x00};
+
+}  // namespace zpx::test
