@@ -1,7 +1,15 @@
-#include <QApplication>
+#include "core/ZpxApplicationUnit.h"
+#include "core/ZpxMainUnit.h"
+
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    return 0;
+    zpx::TZpxApplication app(argc, argv);
+    zpx::createApplicationWindows();
+    zpx::ZpxMainForm->show();
+    // The start-up benchmark measures the way to the first shown main window.
+    if (qEnvironmentVariableIsSet("ZPX_QUIT_AFTER_SHOW"))
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    return app.exec();
 }

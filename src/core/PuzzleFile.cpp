@@ -46,6 +46,7 @@ std::string runtimeText(int error)
     case EACCES:
     case EPERM:
     case EROFS:
+    case EISDIR:
         return "File access denied";
     default:
         return "I/O error " + std::to_string(error);

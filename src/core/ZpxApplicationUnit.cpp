@@ -3,6 +3,7 @@
 #include "construct/ZpxInputUnit.h"
 #include "core/DialogsUnit.h"
 #include "core/SFXUnit.h"
+#include "core/ZpxMainUnit.h"
 #include "core/ZpxProcsUnit.h"
 
 #include <exception>
@@ -32,6 +33,7 @@ void showRunTimeError(const QString& text)
 
 void createApplicationWindows()
 {
+    ZpxMainForm = new TZpxMainForm;
     ZpxInputForm = new TZpxInputForm;
     ZpxProcs = new TZpxProcs;
     SoundFX = new TSoundFX;

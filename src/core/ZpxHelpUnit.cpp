@@ -1,0 +1,58 @@
+#include "core/ZpxHelpUnit.h"
+
+#include "core/DialogsUnit.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace zpx {
+
+THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window), browser(new QTextBrowser(this))
+{
+    setWindowTitle(QStringLiteral("Zephyrtrace Help"));
+    auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
+    auto* index = new QPushButton(QStringLiteral("&Index"), this);
+    auto* back = new QPushButton(QStringLiteral("&Back"), this);
+    connect(contents, &QPushButton::clicked, this, [this] { showPage(QFileInfo(currentPage()).dir().filePath(QStringLiteral("index.html"))); });
+    connect(index, &QPushButton::clicked, this, [this] { showPage(QFileInfo(currentPage()).dir().filePath(QStringLiteral("keywords.html"))); });
+    connect(back, &QPushButton::clicked, browser, &QTextBrowser::backward);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(index);
+    buttons->addWidget(back);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(browser);
+    resize(640, 520);
+}
+
+void THelpForm::showPage(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        showMessage({MessageKind::Error, MessageButtons::Ok, QStringLiteral("Error"),
+                     QStringLiteral("The help file %1 cannot be found.").arg(QDir::toNativeSeparators(path))});
+        return;
+    }
+    browser->setSource(QUrl::fromLocalFile(path));
+    show();
+    raise();
+    activateWindow();
+}
+
+QString THelpForm::currentPage() const
+{
+    return browser->source().toLocalFile();
+}
+
+THelpForm* ZpxHelpWindow()
+{
+    static THelpForm* window = new THelpForm;
+    return window;
+}
+
+}  // namespace zpx

@@ -1,0 +1,26 @@
+#pragma once
+// The help book: HTML pages shipped beside the program, shown in one window
+// with buttons for the contents and the keyword index.
+
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace zpx {
+
+class THelpForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit THelpForm(QWidget* parent = nullptr);
+    void showPage(const QString& path);
+    QString currentPage() const;
+
+private:
+    QTextBrowser* browser;
+};
+
+// The one help window, made when help is first asked for.
+THelpForm* ZpxHelpWindow();
+
+}  // namespace zpx

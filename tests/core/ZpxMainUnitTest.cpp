@@ -1,0 +1,372 @@
+#include "core/PuzzleFile.h"
+#include "core/PuzzleRecord.h"
+#include "core/SharedState.h"
+#include "core/ZpxApplicationUnit.h"
+#include "core/ZpxMainUnit.h"
+#include "core/ZpxProcsUnit.h"
+#include "support/WindowTestSupport.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace zpx;
+using namespace zpx::test;
+
+namespace {
+
+// A 10 × 8 puzzle: "CATS" words across the first row and two placed first letters.
+void writePuzzle(const QString& path, char letter = 'C')
+{
+    TPuzzleRecord record;
+    resetPuzzle(record, 10, 8);
+    for (int c = 1; c <= 10; ++c)
+        for (int r = 1; r <= 8; ++r) {
+            if (r == 1 && c <= 4) {
+                record.answer(c, r) = static_cast<std::uint8_t>(c == 1 ? letter : "CATS"[c - 1]);
+            } else {
+                record.answer(c, r) = FilledAnswer;
+                record.squareSlot(c, r) = FilledSlot;
+            }
+        }
+    addSquareToWord(record, 1, 1, 1);
+    addSquareToWord(record, 2, 2, 1);
+    savePuzzleFile(path.toStdString(), record);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+}  // namespace
+
+class ZpxMainUnitTest : public QObject {
+    Q_OBJECT
+
+private:
+    QString puzzleA;
+    QString puzzleB;
+
+    void open(ScriptedDialogs& dialogs, const QString& path, bool solving)
+    {
+        dialogs.files = {path};
+        ZpxMainForm->Open1Click(solving ? ZpxMainForm->Solve1 : ZpxMainForm->Open1);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        initWindowTestEnvironment();
+        createApplicationWindows();
+        ZpxMainForm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ZpxMainForm));
+        puzzleA = QDir(testFolder()).filePath("alpha.zpx");
+        puzzleB = QDir(testFolder()).filePath("bravo.zpx");
+    }
+
+    void init()
+    {
+        writePuzzle(puzzleA);
+        writePuzzle(puzzleB, 'B');
+        Modified = false;
+        SoundMode = 1;
+    }
+
+    void startsWithTheMenusAndNothingLoaded()
+    {
+        QCOMPARE(ZpxMainForm->windowTitle(), QString("Zephyrtrace"));
+        QCOMPARE(ZpxMainForm->Save1->text(), QString("Sa&ve"));
+        QCOMPARE(ZpxMainForm->Save1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QCOMPARE(ZpxMainForm->Print1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        QCOMPARE(ZpxMainForm->AutoArrange1->shortcut(), QKeySequence(Qt::Key_F9));
+        QCOMPARE(ZpxMainForm->SpillHotKey->shortcut(), QKeySequence(Qt::Key_F8));
+        QCOMPARE(ZpxMainForm->Dictionary1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+        QCOMPARE(ZpxMainForm->Construct1->title(), QString("&Construct"));
+        QCOMPARE(ZpxMainForm->Special1->title(), QString("&Special"));
+        QCOMPARE(ZpxMainForm->HelpKeywordIndexcs1->text(), QString("&Keyword Index"));
+        QVERIFY(ZpxMainForm->Solve1->isEnabled());
+        QVERIFY(ZpxMainForm->New1->isEnabled());
+        QVERIFY(ZpxMainForm->PrinterSetup1->isEnabled());
+        QVERIFY(!ZpxMainForm->Save1->isEnabled());
+        QVERIFY(!ZpxMainForm->ReverttoSaved1->isEnabled());
+        QVERIFY(!ZpxMainForm->Special1->isEnabled());
+        QVERIFY(ZpxMainForm->LogoImage->isVisible());
+        for (QToolButton* button : {ZpxMainForm->CheatBtn, ZpxMainForm->SquaresBtn, ZpxMainForm->LettersBtn,
+                                    ZpxMainForm->SpillBtn, ZpxMainForm->DistrBtn, ZpxMainForm->AutoclueBtn}) {
+            QVERIFY(!button->isEnabled());
+            QVERIFY(button->toolTip().isEmpty());
+        }
+        QVERIFY(!QFile::exists(QDir(testFolder()).filePath("config/Marlowick32/Zephyrtrace5.reg")));
+    }
+
+    void corruptFirstPuzzleLeavesTheEmptyState()
+    {
+        const QString corrupt = QDir(testFolder()).filePath("corrupt.zpx");
+        QFile file(corrupt);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(11518, 'x'));
+        file.close();
+        ScriptedDialogs dialogs;
+        SoundLog sounds;
+        open(dialogs, corrupt, false);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].caption, QString("Error"));
+        QCOMPARE(dialogs.messages[0].text, QString("Puzzle not in Zephyrtrace format or is corrupt."));
+        QCOMPARE(sounds.waves, std::vector<int>{7});
+        QVERIFY(ZpxMainForm->LogoImage->isVisible());
+        QCOMPARE(Mode, std::uint8_t(ModeNone));
+        QVERIFY(PuzzleFileName.empty());
+    }
+
+    void enablingFollowsTheMode()
+    {
+        ScriptedDialogs dialogs;
+        open(dialogs, puzzleA, false);
+        QCOMPARE(dialogs.fileRequests[0].title, QString("Open puzzle for constructing"));
+        QCOMPARE(Mode, std::uint8_t(ModeConstruction));
+        QVERIFY(!ZpxMainForm->LogoImage->isVisible());
+        QVERIFY(ZpxMainForm->Save1->isEnabled());
+        QVERIFY(ZpxMainForm->SavePuzzleAs1->isEnabled());
+        QVERIFY(ZpxMainForm->Special1->isEnabled());
+        QVERIFY(ZpxMainForm->LettersBtn->isChecked());
+        QVERIFY(ZpxMainForm->SquaresBtn->isEnabled());
+        QCOMPARE(ZpxMainForm->SquaresBtn->toolTip(), QString("Edit quotation grid"));
+        QCOMPARE(ZpxMainForm->SpillBtn->toolTip(), QString("Clear an author-title entry"));
+        QVERIFY(!ZpxMainForm->CheatBtn->isEnabled());
+        QCOMPARE(ZpxMainForm->Byline->text(), QString("4 \u00F7 2 = 2"));
+
+        open(dialogs, puzzleB, true);
+        QCOMPARE(dialogs.fileRequests[1].title, QString("Open puzzle for solving"));
+        QCOMPARE(Mode, std::uint8_t(ModeSolve));
+        QVERIFY(!ZpxMainForm->SavePuzzleAs1->isEnabled());
+        QVERIFY(!ZpxMainForm->Special1->isEnabled());
+        QVERIFY(!ZpxMainForm->SquaresBtn->isEnabled());
+        QVERIFY(ZpxMainForm->SquaresBtn->toolTip().isEmpty());
+        QVERIFY(!ZpxMainForm->SpillBtn->isEnabled());
+        QVERIFY(ZpxMainForm->Save1->isEnabled());
+        QCOMPARE(ZpxMainForm->Byline->text(), QString("an Zephyrtrace puzzle"));
+        QCOMPARE(ZpxProcs->ReadSetting("CurrentPuzzle", QString()), puzzleB);
+    }
+
+    void modeButtonsSwitchOnlyBetweenTheBuildModes()
+    {
+        ScriptedDialogs dialogs;
+        open(dialogs, puzzleA, false);
+        SelectedWord = 2;
+        QTest::mouseClick(ZpxMainForm->SquaresBtn, Qt::LeftButton);
+        QCOMPARE(Mode, std::uint8_t(ModeGridEditing));
+        QCOMPARE(SelectedWord, 0);
+        QVERIFY(!ZpxMainForm->SpillBtn->isEnabled());
+        QVERIFY(!ZpxMainForm->LettersBtn->isChecked());
+        QTest::mouseClick(ZpxMainForm->LettersBtn, Qt::LeftButton);
+        QCOMPARE(Mode, std::uint8_t(ModeConstruction));
+        QVERIFY(ZpxMainForm->SpillBtn->isEnabled());
+        QVERIFY(!ZpxMainForm->SquaresBtn->isChecked());
+    }
+
+    void spillKeepsOnlyTheFirstLetter()
+    {
+        ScriptedDialogs dialogs;
+        open(dialogs, puzzleA, false);
+        ZpxMainForm->SpillBtnClick();
+        QVERIFY(!Modified);  // nothing selected
+        addSquareToWord(PuzzleRecord, 1, 3, 1);
+        addSquareToWord(PuzzleRecord, 1, 4, 1);
+        SelectedWord = 1;
+        ZpxMainForm->SpillHotKey->trigger();
+        QVERIFY(Modified);
+        QCOMPARE(PuzzleRecord.squareSlot(1, 1), std::int16_t(101));
+        QCOMPARE(PuzzleRecord.squareSlot(3, 1), std::int16_t(0));
+        QCOMPARE(PuzzleRecord.squareSlot(4, 1), std::int16_t(0));
+        QCOMPARE(PuzzleRecord.slotSquareRef(201), 0);
+        QCOMPARE(PuzzleRecord.slotSquareRef(101), 101);
+        Modified = false;
+    }
+
+    void historyListsEachModeOnceAndAtMostThree()
+    {
+        clearSettings();
+        ScriptedDialogs dialogs;
+        open(dialogs, puzzleA, false);
+        open(dialogs, puzzleA, true);
+        QCOMPARE(ZpxMainForm->History[0]->text(), QString("&1 ALPHA"));
+        QCOMPARE(ZpxMainForm->History[1]->text(), QString("&2 ALPHA"));
+        QVERIFY(!ZpxMainForm->History[2]->isVisible());
+        QCOMPARE(ZpxProcs->ReadSetting("HistoryPuzzle1", QString()), puzzleA + " /s");
+        QCOMPARE(ZpxProcs->ReadSetting("HistoryPuzzle2", QString()), puzzleA + " /c");
+
+        const QString charlie = QDir(testFolder()).filePath("charlie.zpx");
+        writePuzzle(charlie);
+        open(dialogs, puzzleB, false);
+        open(dialogs, charlie, false);
+        QCOMPARE(ZpxMainForm->History[0]->text(), QString("&1 CHARLIE"));
+        QCOMPARE(ZpxMainForm->History[1]->text(), QString("&2 BRAVO"));
+        QCOMPARE(ZpxMainForm->History[2]->text(), QString("&3 ALPHA"));
+        QCOMPARE(ZpxProcs->ReadSetting("HistoryPuzzle3", QString()), puzzleA + " /s");
+
+        // The entry of the puzzle in memory does nothing; another one loads in its mode.
+        PuzzleRecord.answer(1, 1) = 'Z';
+        ZpxMainForm->History[0]->trigger();
+        QCOMPARE(PuzzleRecord.answer(1, 1), std::uint8_t('Z'));
+        ZpxMainForm->History[2]->trigger();
+        QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleA);
+        QCOMPARE(Mode, std::uint8_t(ModeSolve));
+        QCOMPARE(ZpxMainForm->History[0]->text(), QString("&1 ALPHA"));
+
+        // Unsaved changes are offered for saving before a history entry loads.
+        open(dialogs, puzzleB, false);
+        Modified = true;
+        ScriptedDialogs asking;
+        asking.answers.push_back(Answer::Cancel);
+        ZpxMainForm->History[1]->trigger();
+        QCOMPARE(asking.messages.size(), 1);
+        QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleB);
+        Modified = false;
+    }
+
+    void saveQueryAnswers()
+    {
+        ScriptedDialogs dialogs;
+        SoundLog sounds;
+        open(dialogs, puzzleA, false);
+        const QByteArray original = fileBytes(puzzleA);
+
+        // Cancel: nothing happens.
+        PuzzleRecord.answer(2, 1) = 'X';
+        Modified = true;
+        dialogs.answers.push_back(Answer::Cancel);
+        open(dialogs, puzzleB, false);
+        QCOMPARE(dialogs.messages.last().text, QString("Puzzle has changed. Save current changes?"));
+        QCOMPARE(dialogs.messages.last().caption, QString("Confirm"));
+        QCOMPARE(sounds.waves.back(), 1);
+        QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleA);
+        QVERIFY(Modified);
+        QCOMPARE(dialogs.fileRequests.size(), 1);
+
+        // No: the change is dropped and the other puzzle opens.
+        SoundMode = 2;
+        dialogs.answers.push_back(Answer::No);
+        open(dialogs, puzzleB, false);
+        QCOMPARE(sounds.waves.back(), 6);
+        QVERIFY(!Modified);
+        QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleB);
+        QCOMPARE(fileBytes(puzzleA), original);
+
+        // Yes: the change is saved first.
+        PuzzleRecord.answer(3, 1) = 'Q';
+        Modified = true;
+        SoundMode = 0;
+        const std::size_t soundsBefore = sounds.waves.size();
+        dialogs.answers.push_back(Answer::Yes);
+        open(dialogs, puzzleA, false);
+        QCOMPARE(sounds.waves.size(), soundsBefore);
+        TPuzzleRecord saved;
+        loadPuzzleFile(puzzleB.toStdString(), saved);
+        QCOMPARE(saved.answer(3, 1), std::uint8_t('Q'));
+        QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleA);
+    }
+
+    void solveModeSavesWithoutAsking()
+    {
+        ScriptedDialogs dialogs;
+        open(dialogs, puzzleA, true);
+        PuzzleRecord.entry(2, 1) = 'A';
+        Modified = true;
+        open(dialogs, puzzleB, true);
+        QVERIFY(dialogs.messages.isEmpty());
+        TPuzzleRecord saved;
+        loadPuzzleFile(puzzleA.toStdString(), saved);
+        QCOMPARE(saved.entry(2, 1), std::uint8_t('A'));
+    }
+
+    void saveAsRefusesOtherExtensions()
+    {
+        ScriptedDialogs dialogs;
+        open(dialogs, puzzleA, false);
+        const QString text = QDir(testFolder()).filePath("notes.txt");
+        dialogs.files.push_back(text);
+        ZpxMainForm->SavePuzzleAs1->trigger();
+        QCOMPARE(dialogs.messages.last().text, QString("Not a valid Zephyrtrace puzzle."));
+        QVERIFY(!QFile::exists(text));
+        QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleA);
+
+        const QString copy = QDir(testFolder()).filePath("copy.zpx");
+        dialogs.files.push_back(copy);
+        ZpxMainForm->SavePuzzleAs1->trigger();
+        QCOMPARE(dialogs.fileRequests.last().title, QString("Save puzzle as..."));
+        QCOMPARE(fileBytes(copy), fileBytes(puzzleA));
+        QCOMPARE(QString::fromStdString(PuzzleFileName), copy);
+        QCOMPARE(Mode, std::uint8_t(ModeConstruction));
+    }
+
+    void revertReloadsAfterYesOnly()
+    {
+        ScriptedDialogs dialogs;
+        SoundLog sounds;
+        open(dialogs, puzzleA, false);
+        PuzzleRecord.answer(2, 1) = 'Z';
+        Modified = true;
+        SelectedWord = 2;
+        dialogs.answers.push_back(Answer::No);
+        ZpxMainForm->ReverttoSaved1->trigger();
+        QCOMPARE(dialogs.messages.last().text,
+                 QString("Discard all recent changes and return to last saved puzzle?"));
+        QCOMPARE(PuzzleRecord.answer(2, 1), std::uint8_t('Z'));
+        dialogs.answers.push_back(Answer::Yes);
+        ZpxMainForm->ReverttoSaved1->trigger();
+        QCOMPARE(PuzzleRecord.answer(2, 1), std::uint8_t('A'));
+        QCOMPARE(SelectedWord, 0);
+        QVERIFY(!Modified);
+        QCOMPARE(sounds.waves, (std::vector<int>{1, 1}));
+    }
+
+    void failingSaveKeepsTheChanges()
+    {
+        ScriptedDialogs dialogs;
+        open(dialogs, puzzleA, false);
+        const QByteArray original = fileBytes(puzzleA);
+        Modified = true;
+        PuzzleRecord.answer(2, 1) = 'Y';
+        QDir(testFolder()).mkdir("alpha.zpx.saving");
+        ZpxMainForm->Save1->trigger();
+        QDir(testFolder()).rmdir("alpha.zpx.saving");
+        QVERIFY(Modified);
+        QCOMPARE(fileBytes(puzzleA), original);
+        QVERIFY(!dialogs.messages.isEmpty());
+        Modified = false;
+    }
+
+    void closeQueryByMode()
+    {
+        ScriptedDialogs dialogs;
+        open(dialogs, puzzleA, false);
+        Modified = true;
+        dialogs.answers.push_back(Answer::Cancel);
+        QVERIFY(!ZpxMainForm->close());
+        QVERIFY(ZpxMainForm->isVisible());
+        QVERIFY(Modified);
+        QCOMPARE(dialogs.messages.last().text, QString("Puzzle has changed. Save current changes?"));
+
+        Modified = false;
+        open(dialogs, puzzleB, true);
+        PuzzleRecord.entry(1, 1) = 'K';
+        Modified = true;
+        const int asked = dialogs.messages.size();
+        QVERIFY(ZpxMainForm->close());
+        QCOMPARE(dialogs.messages.size(), asked);
+        TPuzzleRecord saved;
+        loadPuzzleFile(puzzleB.toStdString(), saved);
+        QCOMPARE(saved.entry(1, 1), std::uint8_t('K'));
+        QVERIFY(AllowClose);
+    }
+};
+
+QTEST_MAIN(ZpxMainUnitTest)
+#include "ZpxMainUnitTest.moc"
