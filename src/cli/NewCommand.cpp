@@ -6,8 +6,10 @@
 
 #include <charconv>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 namespace zpx::cli {
 
@@ -34,6 +36,26 @@ GridSizing parseSize(std::string_view text)
     return sizing;
 }
 
+// The whole file, or nothing when it cannot be read; a pipe such as
+// /dev/stdin will do.
+std::optional<std::string> readTextFile(const std::string& path)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open())
+        return std::nullopt;
+    try {
+        std::string text{std::istreambuf_iterator<char>(in), {}};
+        if (in.bad())
+            return std::nullopt;
+        return text;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
 std::uint32_t clockSeed()
 {
     return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
@@ -52,17 +74,16 @@ int runNew(const Arguments& args)
         throw UsageError("--seed must be a number from 0 to 4294967295");
 
     const std::string& quoteFile = parsed.value("--quote-file");
-    std::ifstream in(quoteFile, std::ios::binary);
-    const std::string quotation{std::istreambuf_iterator<char>(in), {}};
-    if (!in.is_open() || in.bad())
+    const std::optional<std::string> quotation = readTextFile(quoteFile);
+    if (!quotation)
         return refuse("Cannot read the quotation file " + quoteFile + ".");
     const std::string& authorTitle = parsed.value("--author");
 
     TPuzzleRecord record;
     RandomSource random(seed);
-    auto refusal = checkInputFields(quotation, authorTitle);
+    auto refusal = checkInputFields(*quotation, authorTitle);
     if (!refusal)
-        refusal = buildPuzzleFromInput(record, quotation, authorTitle, sizing, random);
+        refusal = buildPuzzleFromInput(record, *quotation, authorTitle, sizing, random);
     if (refusal)
         return refuse(refusal->message);
 

@@ -182,7 +182,7 @@ void TZpxInputForm::OkBtnClick()
         BuildPuzzleFromInput();
         return;
     }
-    ZpxProcs->ErrorMessage(QString::fromStdString(refusal->message));
+    reportRefusal(*refusal);
     if (refusal->kind == InputRefusal::EmptyQuotation)
         QuoteMemo->setFocus();
     else
@@ -195,14 +195,24 @@ void TZpxInputForm::BuildPuzzleFromInput()
     RandomSource random(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     const auto refusal = buildPuzzleFromInput(PuzzleRecord, QuoteMemo->toPlainText().toStdString(),
                                               AcrosticEdit->text().toStdString(), sizing, random);
-    if (!refusal) {
+    if (refusal)
+        reportRefusal(*refusal);
+    else
         accept();
+}
+
+// An empty field is an error box; a construction refusal an information box,
+// with the refusal sound in sound mode only.
+void TZpxInputForm::reportRefusal(const Refusal& refusal)
+{
+    const QString text = QString::fromStdString(refusal.message);
+    if (!refusal.isConstructionRefusal()) {
+        ZpxProcs->ErrorMessage(text);
         return;
     }
     if (SoundMode == 1)
         SoundFX->PlayWave1();
-    showMessage({MessageKind::Information, MessageButtons::Ok, QStringLiteral("Zephyrtrace"),
-                 QString::fromStdString(refusal->message)});
+    showMessage({MessageKind::Information, MessageButtons::Ok, QStringLiteral("Zephyrtrace"), text});
 }
 
 }  // namespace zpx

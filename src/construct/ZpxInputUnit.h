@@ -16,6 +16,8 @@ class QSpinBox;
 
 namespace zpx {
 
+struct Refusal;
+
 class TZpxInputForm : public QDialog {
     Q_OBJECT
 
@@ -49,6 +51,7 @@ private:
     void QuoteMemoKeyUp(const QKeyEvent* event);
     void OkBtnClick();
     void BuildPuzzleFromInput();
+    void reportRefusal(const Refusal& refusal);
 };
 
 extern TZpxInputForm* ZpxInputForm;

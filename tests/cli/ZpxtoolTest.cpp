@@ -106,6 +106,7 @@ TEST_F(Zpxtool, ExitCodesTellSuccessRefusalAndMisuse)
     refused = run({"new", "--quote-file", quote, "--author", "", path("a.zpx")});
     EXPECT_EQ(refused.err, "Please Input the Author-Title Line!\n");
     EXPECT_EQ(run({"new", "--quote-file", path("missing.txt"), "--author", "D", path("a.zpx")}).exitCode, 1);
+    EXPECT_EQ(run({"new", "--quote-file", dir.string(), "--author", "D", path("a.zpx")}).exitCode, 1);
     EXPECT_FALSE(fs::exists(path("a.zpx")));
 
     EXPECT_EQ(run({"new", "--quote-file", quote, "--author", "Dion", path("a.zpx")}).exitCode, 0);
