@@ -54,6 +54,23 @@ QChar letterChar(std::uint8_t letter)
     return table[letter];
 }
 
+void SquareLetters::draw(QPainter& painter, int left, int top, int square, int textTop, std::uint8_t letter)
+{
+    if (painter.font() != font) {
+        font = painter.font();
+        widths.fill(-1);
+    }
+    if (widths[letter] < 0) {
+        const QChar ch = letterChar(letter);
+        widths[letter] = ch.isNull() ? 0 : QFontMetrics(font, painter.device()).horizontalAdvance(ch);
+        texts[letter] = QStaticText(ch.isNull() ? QString() : QString(ch));
+        texts[letter].setTextFormat(Qt::PlainText);
+        texts[letter].prepare(QTransform(), font);
+    }
+    if (widths[letter] > 0)
+        painter.drawStaticText(left + (square - widths[letter]) / 2, top + textTop, texts[letter]);
+}
+
 void afterWordChanged(int /*word*/)
 {
     if (ZpxTitleForm)
@@ -258,12 +275,7 @@ void TZpxGridForm::FormPaint()
 
 void TZpxGridForm::drawLetter(QPainter& painter, int x, int y, std::uint8_t letter)
 {
-    const QChar ch = letterChar(letter);
-    if (ch.isNull())
-        return;
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int textWidth = metrics.horizontalAdvance(ch);
-    painter.drawText(x + (ScreenSquare - textWidth) / 2, y + TextTop + metrics.ascent(), QString(ch));
+    Letters.draw(painter, x, y, ScreenSquare, TextTop, letter);
 }
 
 void TZpxGridForm::drawSquare(QPainter& painter, GridSquare square, const QColor& brush,

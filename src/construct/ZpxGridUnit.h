@@ -13,12 +13,27 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QStaticText>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
 namespace zpx {
+
+// Draws letters centred in squares as the grid and author-title windows
+// place them: at (left + (square - text width) div 2, top + TextTop). Each
+// letter is laid out once per font, which keeps a full grid paint fast.
+class SquareLetters {
+public:
+    void draw(QPainter& painter, int left, int top, int square, int textTop, std::uint8_t letter);
+
+private:
+    QFont font;
+    std::array<QStaticText, 256> texts;
+    std::array<int, 256> widths{};  // -1 until the letter is laid out
+};
 
 class TZpxGridForm : public QWidget {
     Q_OBJECT
@@ -81,6 +96,7 @@ private:
     // CursorPoint: the click that set the cursor or the square it moved to.
     std::optional<QPoint> CursorPoint;
     QImage Canvas;
+    SquareLetters Letters;
 };
 
 extern TZpxGridForm* ZpxGridForm;

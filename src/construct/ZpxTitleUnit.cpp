@@ -160,12 +160,7 @@ void TZpxTitleForm::Repaint()
 
 void TZpxTitleForm::drawLetter(QPainter& painter, int x, int y, std::uint8_t letter)
 {
-    const QChar ch = letterChar(letter);
-    if (ch.isNull())
-        return;
-    const QFontMetrics metrics = painter.fontMetrics();
-    painter.drawText(x + (AuthorTitleSquare - metrics.horizontalAdvance(ch)) / 2, y + TextTop + metrics.ascent(),
-                     QString(ch));
+    Letters.draw(painter, x, y, AuthorTitleSquare, TextTop, letter);
 }
 
 void TZpxTitleForm::FormPaint()

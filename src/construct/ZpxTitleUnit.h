@@ -4,6 +4,8 @@
 // solve mode a second row shows the selected word's 30 letter positions,
 // and a click there removes that letter.
 
+#include "construct/ZpxGridUnit.h"
+
 #include <QColor>
 #include <QImage>
 #include <QWidget>
@@ -57,6 +59,7 @@ private:
     void drawLetter(QPainter& painter, int x, int y, std::uint8_t letter);
 
     QImage Canvas;
+    SquareLetters Letters;
 };
 
 extern TZpxTitleForm* ZpxTitleForm;

@@ -1,0 +1,110 @@
+// Drawing speed of the quotation grid window on the offscreen platform: a
+// full paint of the largest grid, and one construction click with the
+// single square it repaints.
+
+#include "construct/ZpxGridUnit.h"
+#include "construct/ZpxTitleUnit.h"
+#include "core/PuzzleRecord.h"
+#include "core/SharedState.h"
+#include "core/ZpxProcsUnit.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+
+using namespace zpx;
+
+namespace {
+
+// 31 × 21 squares, every seventh filled, 30 words of ten letters placed.
+void loadLargestPuzzle()
+{
+    resetPuzzle(PuzzleRecord, MaxColumns, MaxRows);
+    int n = 0;
+    for (int r = 1; r <= MaxRows; ++r)
+        for (int c = 1; c <= MaxColumns; ++c, ++n) {
+            if (n % 7 == 6) {
+                PuzzleRecord.answer(c, r) = FilledAnswer;
+                PuzzleRecord.squareSlot(c, r) = FilledSlot;
+            } else {
+                PuzzleRecord.answer(c, r) = static_cast<std::uint8_t>('A' + n % 26);
+            }
+        }
+    int word = 1;
+    for (int r = 1; r <= MaxRows && word <= MaxWords; ++r)
+        for (int c = 1; c <= MaxColumns && word <= MaxWords; ++c)
+            if (!PuzzleRecord.isFilled(c, r) && (c + r) % 3 == 0) {
+                const int position = addSquareToWord(PuzzleRecord, word, c, r);
+                if (position == 10)
+                    ++word;
+            }
+}
+
+void showLargestPuzzle()
+{
+    loadLargestPuzzle();
+    Mode = ModeConstruction;
+    SelectedWord = 3;
+    ZpxGridForm->setWindowTitle(QStringLiteral("Largest.zpx"));
+    ZpxGridForm->show();
+    ZpxTitleForm->show();
+    QCoreApplication::processEvents();
+}
+
+void FullGridPaint(benchmark::State& state)
+{
+    showLargestPuzzle();
+    for (auto _ : state) {
+        ZpxGridForm->Repaint();
+        benchmark::DoNotOptimize(ZpxGridForm->canvas().constBits());
+    }
+}
+BENCHMARK(FullGridPaint)->Unit(benchmark::kMillisecond);
+
+// The whole road of a click: the mouse event, the record, the square, the
+// author-title window's repaint. Taking the letter back is a record write only.
+void ConstructionClick(benchmark::State& state)
+{
+    showLargestPuzzle();
+    SelectedWord = MaxWords;
+    int column = 0;
+    int row = 0;
+    for (int c = MaxColumns; c >= 1 && column == 0; --c)
+        for (int r = MaxRows; r >= 1; --r)
+            if (!PuzzleRecord.isFilled(c, r) && PuzzleRecord.squareSlot(c, r) == 0) {
+                column = c;
+                row = r;
+                break;
+            }
+    const QPointF point((column - 1) * ScreenSquare + 2, (row - 1) * ScreenSquare + 2);
+    for (auto _ : state) {
+        QMouseEvent press(QEvent::MouseButtonPress, point, ZpxGridForm->mapToGlobal(point), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(ZpxGridForm, &press);
+        clearSlot(PuzzleRecord, PuzzleRecord.squareSlot(column, row));
+    }
+}
+BENCHMARK(ConstructionClick)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A private settings folder: the benchmark runs on the defaults.
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", QDir(settings.path()).filePath("config").toUtf8());
+    QApplication app(argc, argv);
+    ZpxProcs = new TZpxProcs;
+    ZpxGridForm = new TZpxGridForm;
+    ZpxTitleForm = new TZpxTitleForm;
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
