@@ -1,6 +1,10 @@
 #include "core/ZpxApplicationUnit.h"
 
+#include "construct/LettersDistUnit.h"
+#include "construct/ZpxAcrosticWinUnit.h"
+#include "construct/ZpxAnalyzeUnit.h"
 #include "construct/ZpxInputUnit.h"
+#include "construct/ZpxScanUnit.h"
 #include "core/DialogsUnit.h"
 #include "core/SFXUnit.h"
 #include "core/ZpxMainUnit.h"
@@ -35,7 +39,11 @@ void createApplicationWindows()
 {
     ZpxMainForm = new TZpxMainForm;
     ZpxInputForm = new TZpxInputForm;
+    AcrosticWinForm = new TAcrosticWinForm;
+    ZpxAnalyzeForm = new TZpxAnalyzeForm;
     ZpxProcs = new TZpxProcs;
+    ZpxScanForm = new TZpxScanForm;
+    LettersDistForm = new TLettersDistForm;
     SoundFX = new TSoundFX;
 }
 

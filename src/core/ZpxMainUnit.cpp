@@ -12,7 +12,11 @@
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxHelpUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "construct/LettersDistUnit.h"
+#include "construct/ZpxAcrosticWinUnit.h"
+#include "construct/ZpxAnalyzeUnit.h"
 #include "construct/ZpxInputUnit.h"
+#include "construct/ZpxScanUnit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -112,8 +116,8 @@ void TZpxMainForm::createMenus()
     ScorePuzzle1 = Options1->addAction(QStringLiteral("&Score Puzzle"));
     Clock1 = Options1->addAction(QStringLiteral("&Clock..."));
     ReverttoSaved1 = item(Options1, QStringLiteral("&Revert to Saved"), &TZpxMainForm::ReverttoSaved1Click);
-    ScanGrid1 = Options1->addAction(QStringLiteral("Scan &Grid..."));
-    AcrosticWindow1 = Options1->addAction(QStringLiteral("Acrostic &Window..."));
+    ScanGrid1 = item(Options1, QStringLiteral("Scan &Grid..."), &TZpxMainForm::ScanGrid1Click);
+    AcrosticWindow1 = item(Options1, QStringLiteral("Acrostic &Window..."), &TZpxMainForm::AcrosticWindow1Click);
     Options1->addSeparator();
     AutoArrange1 = item(Options1, QStringLiteral("&Auto Arrange"), &TZpxMainForm::AutoArrange1Click, QKeySequence(Qt::Key_F9));
     Preferences1 = Options1->addAction(QStringLiteral("&Preferences..."));
@@ -131,7 +135,7 @@ void TZpxMainForm::createMenus()
     Special1->addSeparator();
     Byline1 = Special1->addAction(QStringLiteral("&Byline..."));
     Special1->addSeparator();
-    Analysis1 = Special1->addAction(QStringLiteral("&Analysis..."));
+    Analysis1 = item(Special1, QStringLiteral("&Analysis..."), &TZpxMainForm::Analysis1Click);
     // Never shown in the menu; lives on the window so F8 reaches it.
     SpillHotKey = new QAction(QStringLiteral("Spill"), this);
     SpillHotKey->setShortcut(QKeySequence(Qt::Key_F8));
@@ -157,7 +161,7 @@ void TZpxMainForm::createMenus()
     for (QAction* action : {Save1, SavePuzzleAs1, Print1, ScorePuzzle1, Clock1, ReverttoSaved1, ScanGrid1,
                             AcrosticWindow1, AutoArrange1, Preferences1, ExportMetafile1, ExportEPS1,
                             ExportRTFFile1, RTFGridtoClipboard1, GridtoClipboard1, SolutiontoClipboard1,
-                            CluestoClipboard1, Byline1, Analysis1, About1, Dictionary1, Thesaurus1, ClueVault1,
+                            CluestoClipboard1, Byline1, About1, Dictionary1, Thesaurus1, ClueVault1,
                             Scratchpad1, Postbot1})
         action->setEnabled(false);
     Special1->setEnabled(false);
@@ -195,6 +199,7 @@ void TZpxMainForm::createPanel()
     connectGuarded(SquaresBtn, &QToolButton::clicked, this, [this] { SquaresBtnClick(); });
     connectGuarded(LettersBtn, &QToolButton::clicked, this, [this] { LettersBtnClick(); });
     connectGuarded(SpillBtn, &QToolButton::clicked, this, [this] { SpillBtnClick(); });
+    connectGuarded(DistrBtn, &QToolButton::clicked, this, [this] { DistrBtnClick(); });
 
     Byline = new QLabel(client);
     Byline->setAlignment(Qt::AlignCenter);
@@ -409,6 +414,12 @@ void TZpxMainForm::ReverttoSaved1Click()
         return;
     ZpxProcs->LoadPuzzle(QString::fromStdString(PuzzleFileName));
     SelectedWord = 0;
+    if (Mode != ModeSolve) {
+        if (LettersDistForm->isVisible())
+            LettersDistForm->FormPaint();
+        if (AcrosticWinForm->isVisible())
+            AcrosticWinForm->FillWordList();
+    }
     Modified = false;
 }
 
@@ -443,6 +454,23 @@ void TZpxMainForm::PuzzleLoaded()
 
     applyModeEnabling();
 
+    // The letters distribution belongs to construction; the word list and the
+    // scan would show the answers to a solver and another puzzle's words to a constructor.
+    if (Mode == ModeSolve) {
+        LettersDistForm->hide();
+        AcrosticWinForm->hide();
+        ZpxScanForm->hide();
+    } else {
+        if (LettersDistForm->isVisible())
+            LettersDistForm->FormPaint();
+        else
+            LettersDistForm->show();
+        if (AcrosticWinForm->isVisible())
+            AcrosticWinForm->FillWordList();
+        if (ZpxScanForm->isVisible())
+            ZpxScanForm->ScanGrid();
+    }
+
     if (Mode == ModeSolve) {
         Byline->setText(QString::fromStdString(solveByline(PuzzleRecord)));
     } else {
@@ -456,10 +484,13 @@ void TZpxMainForm::applyModeEnabling()
 {
     const bool solve = Mode == ModeSolve;
     SavePuzzleAs1->setEnabled(!solve);
+    ScanGrid1->setEnabled(!solve);
+    AcrosticWindow1->setEnabled(!solve);
     Special1->setEnabled(!solve);
     setButtonEnabled(SquaresBtn, !solve);
     setButtonEnabled(LettersBtn, !solve);
     setButtonEnabled(SpillBtn, LettersBtn->isEnabled());
+    setButtonEnabled(DistrBtn, LettersBtn->isEnabled());
 }
 
 void TZpxMainForm::UpdateHistory()
@@ -565,7 +596,32 @@ void TZpxMainForm::SpillBtnClick()
         if (PuzzleRecord.SlotSquares[slot - 1] != 0)
             clearSlot(PuzzleRecord, slot);
     }
+    if (AcrosticWinForm->isVisible())
+        AcrosticWinForm->RefreshWordLine(SelectedWord);
     Modified = true;
+}
+
+void TZpxMainForm::DistrBtnClick()
+{
+    if (LettersDistForm->isVisible())
+        LettersDistForm->FormPaint();
+    else
+        LettersDistForm->show();
+}
+
+void TZpxMainForm::AcrosticWindow1Click()
+{
+    AcrosticWinForm->setVisible(!AcrosticWinForm->isVisible());
+}
+
+void TZpxMainForm::ScanGrid1Click()
+{
+    ZpxScanForm->show();
+}
+
+void TZpxMainForm::Analysis1Click()
+{
+    ZpxAnalyzeForm->exec();
 }
 
 void TZpxMainForm::SpillHotKeyClick()

@@ -102,6 +102,10 @@ public:
     void LettersBtnClick();
     void SpillBtnClick();
     void SpillHotKeyClick();
+    void DistrBtnClick();
+    void AcrosticWindow1Click();
+    void ScanGrid1Click();
+    void Analysis1Click();
     void AutoArrange1Click();
     void PrinterSetup1Click();
     void HelpContentsClick();

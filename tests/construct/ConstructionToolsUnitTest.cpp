@@ -1,0 +1,178 @@
+// The main window's commands for the letters distribution, the acrostic
+// word list, the grid scan and the analysis.
+
+#include "construct/LettersDistUnit.h"
+#include "construct/RecordBuilder.h"
+#include "construct/ZpxAcrosticWinUnit.h"
+#include "construct/ZpxAnalyzeUnit.h"
+#include "construct/ZpxScanUnit.h"
+#include "core/PuzzleFile.h"
+#include "core/PuzzleRecord.h"
+#include "core/SharedState.h"
+#include "core/ZpxApplicationUnit.h"
+#include "core/ZpxMainUnit.h"
+#include "support/WindowTestSupport.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace zpx;
+using namespace zpx::test;
+
+namespace {
+
+// "WATER STONE" with words A (W), B (S) and C (T) holding their first letters.
+void writePuzzle(const QString& path)
+{
+    TPuzzleRecord record = gridRecord({"WATER#STONE", "THE########"});
+    placeWord(record, 1, {{1, 1}});
+    placeWord(record, 2, {{7, 1}});
+    placeWord(record, 3, {{1, 2}});
+    savePuzzleFile(path.toStdString(), record);
+}
+
+QStringList wordLines()
+{
+    QStringList texts;
+    for (int i = 0; i < AcrosticWinForm->AcrList->count(); ++i)
+        texts << AcrosticWinForm->AcrList->item(i)->text();
+    return texts;
+}
+
+}  // namespace
+
+class ConstructionToolsUnitTest : public QObject {
+    Q_OBJECT
+
+private:
+    QString puzzle;
+
+    void open(bool solving)
+    {
+        ScriptedDialogs dialogs;
+        dialogs.files = {puzzle};
+        ZpxMainForm->Open1Click(solving ? ZpxMainForm->Solve1 : ZpxMainForm->Open1);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        initWindowTestEnvironment();
+        createApplicationWindows();
+        ZpxMainForm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ZpxMainForm));
+        puzzle = QDir(testFolder()).filePath("water.zpx");
+    }
+
+    void init()
+    {
+        writePuzzle(puzzle);
+        Modified = false;
+        AcrosticWinForm->hide();
+        ZpxScanForm->hide();
+    }
+
+    void lettersDistributionFollowsTheMode()
+    {
+        QVERIFY(!ZpxMainForm->ScanGrid1->isEnabled());
+        QVERIFY(!ZpxMainForm->AcrosticWindow1->isEnabled());
+        open(false);
+        QVERIFY(LettersDistForm->isVisible());
+        QVERIFY(LettersDistForm->VKText->text().startsWith(QStringLiteral("3 unfilled acrostic words")));
+        QVERIFY(ZpxMainForm->ScanGrid1->isEnabled());
+        QVERIFY(ZpxMainForm->AcrosticWindow1->isEnabled());
+
+        // The counts stay until the button updates them.
+        placeWord(PuzzleRecord, 1, {{2, 1}});
+        QVERIFY(LettersDistForm->VKText->text().startsWith(QStringLiteral("3 unfilled")));
+        ZpxMainForm->DistrBtn->click();
+        QVERIFY(LettersDistForm->VKText->text().startsWith(QStringLiteral("2 unfilled")));
+        LettersDistForm->hide();
+        ZpxMainForm->DistrBtn->click();
+        QVERIFY(LettersDistForm->isVisible());
+
+        AcrosticWinForm->show();
+        ZpxScanForm->show();
+        open(true);
+        QVERIFY(!LettersDistForm->isVisible());
+        QVERIFY(!AcrosticWinForm->isVisible());
+        QVERIFY(!ZpxScanForm->isVisible());
+        QVERIFY(!ZpxMainForm->ScanGrid1->isEnabled());
+        QVERIFY(!ZpxMainForm->AcrosticWindow1->isEnabled());
+        open(false);
+        QVERIFY(LettersDistForm->isVisible());
+    }
+
+    void wordListToggledSpilledAndReverted()
+    {
+        open(false);
+        ZpxMainForm->AcrosticWindow1->trigger();
+        QVERIFY(AcrosticWinForm->isVisible());
+        QCOMPARE(wordLines(), QStringList({"W", "S", "T"}));
+
+        placeWord(PuzzleRecord, 2, {{8, 1}, {9, 1}});
+        AcrosticWinForm->RefreshWordLine(2);
+        SelectedWord = 2;
+        ZpxMainForm->SpillBtn->click();
+        QCOMPARE(wordLines().at(1), QStringLiteral("S") + QString(29, QLatin1Char(' ')));
+        QVERIFY(Modified);
+
+        placeWord(PuzzleRecord, 3, {{2, 2}});
+        LettersDistForm->FormPaint();
+        ScriptedDialogs dialogs;
+        dialogs.answers = {Answer::Yes};
+        ZpxMainForm->ReverttoSaved1->trigger();
+        QCOMPARE(wordLines(), QStringList({"W", "S", "T"}));
+        QVERIFY(LettersDistForm->VKText->text().startsWith(QStringLiteral("3 unfilled")));
+
+        ZpxMainForm->AcrosticWindow1->trigger();
+        QVERIFY(!AcrosticWinForm->isVisible());
+    }
+
+    void loadingAnotherPuzzleRebuildsTheOpenLists()
+    {
+        open(false);
+        ZpxMainForm->AcrosticWindow1->trigger();
+        ZpxMainForm->ScanGrid1->trigger();
+        QVERIFY(ZpxScanForm->isVisible());
+        QVERIFY(ZpxScanForm->ErrPanel->isVisible());
+
+        TPuzzleRecord other = gridRecord({"ONE#TWO"});
+        placeWord(other, 1, {{1, 1}, {2, 1}});
+        savePuzzleFile(puzzle.toStdString(), other);
+        open(false);
+        QCOMPARE(wordLines(), QStringList({"ON"}));
+        QCOMPARE(ZpxScanForm->DupeList->count(), 1);
+        QCOMPARE(ZpxScanForm->DupeList->item(0)->text(), QStringLiteral("A.ON"));
+    }
+
+    void analysisIsTheOneSpecialCommandSoFar()
+    {
+        open(false);
+        QVERIFY(ZpxMainForm->Special1->isEnabled());
+        QVERIFY(ZpxMainForm->Analysis1->isEnabled());
+        QVERIFY(!ZpxMainForm->ExportEPS1->isEnabled());
+        QVERIFY(!ZpxMainForm->Byline1->isEnabled());
+        bool shownModally = false;
+        QTimer::singleShot(0, ZpxAnalyzeForm, [&shownModally] {
+            shownModally = ZpxAnalyzeForm->isModal() && ZpxAnalyzeForm->isVisible();
+            ZpxAnalyzeForm->OkBtn->click();
+        });
+        ZpxMainForm->Analysis1->trigger();
+        QVERIFY(shownModally);
+        QCOMPARE(ZpxAnalyzeForm->GridSizeLbl->text(), QStringLiteral("11\u00D72"));
+        QCOMPARE(ZpxAnalyzeForm->WdCountLbl->text(), QStringLiteral("2"));
+        QCOMPARE(ZpxAnalyzeForm->TotalLbl->text(), QStringLiteral("13"));
+        QCOMPARE(ZpxAnalyzeForm->AuthorLbl->text(), QStringLiteral("3 / 4"));
+    }
+};
+
+QTEST_MAIN(ConstructionToolsUnitTest)
+#include "ConstructionToolsUnitTest.moc"
