@@ -11,7 +11,12 @@ if [ ! -x "$build/src/zephyrtrace" ] || [ ! -x "$build/bench/minimal_widgets" ];
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$build" --target zephyrtrace minimal_widgets >/dev/null
 fi
-export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+# A real X server when one can be had (xvfb-run), else the offscreen platform.
+if [ -z "${DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ] && command -v xvfb-run >/dev/null; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$runs"
+fi
+[ -n "${DISPLAY:-}" ] || export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+echo "platform: ${QT_QPA_PLATFORM:-xcb}"
 export XDG_CONFIG_HOME=$(mktemp -d)
 trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
@@ -38,12 +39,13 @@ int fullScreenHeight()
 
 int menuHeight()
 {
-    static const int height = [] {
-        QMenuBar bar;
-        bar.addMenu(QStringLiteral("&Puzzle"));
-        return bar.sizeHint().height();
-    }();
-    return height;
+    // The main window's own menu bar when there is one: a spare bar costs start-up time.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* main = qobject_cast<QMainWindow*>(window); main && main->menuWidget())
+            return main->menuWidget()->sizeHint().height();
+    QMenuBar bar;
+    bar.addMenu(QStringLiteral("&Puzzle"));
+    return bar.sizeHint().height();
 }
 
 int captionHeight()
