@@ -188,10 +188,9 @@ void TZpxGridForm::resizeEvent(QResizeEvent* event)
 void TZpxGridForm::FormResize()
 {
     // Snapping the bounds resizes the window again; that nested call has nothing left to do.
-    static bool resizing = false;
-    if (resizing || PuzzleRecord.width() < 1)
+    if (Resizing || PuzzleRecord.width() < 1)
         return;
-    resizing = true;
+    Resizing = true;
     ClearCursor();
     const int caption = smallCaptionHeight();
     const QRect outer = frameBounds(this, caption);
@@ -202,7 +201,7 @@ void TZpxGridForm::FormResize()
         setFrameBounds(this, snapped, caption);
     setFont(squareFont(ScreenSquare));
     Repaint();
-    resizing = false;
+    Resizing = false;
 }
 
 void TZpxGridForm::prepareCanvas()

@@ -97,6 +97,7 @@ private:
     std::optional<QPoint> CursorPoint;
     QImage Canvas;
     SquareLetters Letters;
+    bool Resizing = false;
 };
 
 extern TZpxGridForm* ZpxGridForm;

@@ -120,10 +120,9 @@ void TZpxTitleForm::resizeEvent(QResizeEvent* event)
 void TZpxTitleForm::FormResize()
 {
     // Snapping the bounds resizes the window again; that nested call has nothing left to do.
-    static bool resizing = false;
-    if (resizing)
+    if (Resizing)
         return;
-    resizing = true;
+    Resizing = true;
     const int caption = smallCaptionHeight();
     const QRect outer = frameBounds(this, caption);
     QRect snapped;
@@ -141,7 +140,7 @@ void TZpxTitleForm::FormResize()
         setFrameBounds(this, snapped, caption);
     setFont(squareFont(AuthorTitleSquare));
     Repaint();
-    resizing = false;
+    Resizing = false;
 }
 
 QSize TZpxTitleForm::canvasSize() const

@@ -60,6 +60,7 @@ private:
 
     QImage Canvas;
     SquareLetters Letters;
+    bool Resizing = false;
 };
 
 extern TZpxTitleForm* ZpxTitleForm;

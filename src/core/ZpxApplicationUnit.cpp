@@ -3,8 +3,10 @@
 #include "construct/LettersDistUnit.h"
 #include "construct/ZpxAcrosticWinUnit.h"
 #include "construct/ZpxAnalyzeUnit.h"
+#include "construct/ZpxGridUnit.h"
 #include "construct/ZpxInputUnit.h"
 #include "construct/ZpxScanUnit.h"
+#include "construct/ZpxTitleUnit.h"
 #include "core/DialogsUnit.h"
 #include "core/SFXUnit.h"
 #include "core/ZpxMainUnit.h"
@@ -38,11 +40,13 @@ void showRunTimeError(const QString& text)
 void createApplicationWindows()
 {
     ZpxMainForm = new TZpxMainForm;
+    ZpxGridForm = new TZpxGridForm;
     ZpxInputForm = new TZpxInputForm;
     AcrosticWinForm = new TAcrosticWinForm;
     ZpxAnalyzeForm = new TZpxAnalyzeForm;
     ZpxProcs = new TZpxProcs;
     ZpxScanForm = new TZpxScanForm;
+    ZpxTitleForm = new TZpxTitleForm;
     LettersDistForm = new TLettersDistForm;
     SoundFX = new TSoundFX;
 }

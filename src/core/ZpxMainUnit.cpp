@@ -15,8 +15,10 @@
 #include "construct/LettersDistUnit.h"
 #include "construct/ZpxAcrosticWinUnit.h"
 #include "construct/ZpxAnalyzeUnit.h"
+#include "construct/ZpxGridUnit.h"
 #include "construct/ZpxInputUnit.h"
 #include "construct/ZpxScanUnit.h"
+#include "construct/ZpxTitleUnit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -199,6 +201,8 @@ void TZpxMainForm::createPanel()
     connectGuarded(SquaresBtn, &QToolButton::clicked, this, [this] { SquaresBtnClick(); });
     connectGuarded(LettersBtn, &QToolButton::clicked, this, [this] { LettersBtnClick(); });
     connectGuarded(SpillBtn, &QToolButton::clicked, this, [this] { SpillBtnClick(); });
+    connectGuarded(CheatBtn, &QToolButton::pressed, this, [this] { CheatBtnMouseDown(); });
+    connectGuarded(CheatBtn, &QToolButton::released, this, [this] { CheatBtnMouseUp(); });
     connectGuarded(DistrBtn, &QToolButton::clicked, this, [this] { DistrBtnClick(); });
 
     Byline = new QLabel(client);
@@ -414,6 +418,9 @@ void TZpxMainForm::ReverttoSaved1Click()
         return;
     ZpxProcs->LoadPuzzle(QString::fromStdString(PuzzleFileName));
     SelectedWord = 0;
+    ZpxGridForm->ClearCursor();
+    ZpxGridForm->Repaint();
+    ZpxTitleForm->Repaint();
     if (Mode != ModeSolve) {
         if (LettersDistForm->isVisible())
             LettersDistForm->FormPaint();
@@ -452,6 +459,13 @@ void TZpxMainForm::PuzzleLoaded()
     ZpxProcs->WriteSetting(QStringLiteral("CurrentPuzzle"), QString::fromStdString(PuzzleFileName));
     UpdateHistory();
 
+    // Showing again re-reads the windows' settings and places them for the new puzzle.
+    ZpxGridForm->hide();
+    ZpxGridForm->setWindowTitle(QFileInfo(QString::fromStdString(PuzzleFileName)).fileName());
+    ZpxGridForm->show();
+    ZpxTitleForm->hide();
+    ZpxTitleForm->show();
+
     applyModeEnabling();
 
     // The letters distribution belongs to construction; the word list and the
@@ -487,6 +501,7 @@ void TZpxMainForm::applyModeEnabling()
     ScanGrid1->setEnabled(!solve);
     AcrosticWindow1->setEnabled(!solve);
     Special1->setEnabled(!solve);
+    setButtonEnabled(CheatBtn, solve);
     setButtonEnabled(SquaresBtn, !solve);
     setButtonEnabled(LettersBtn, !solve);
     setButtonEnabled(SpillBtn, LettersBtn->isEnabled());
@@ -544,6 +559,12 @@ void TZpxMainForm::PlaceMainWindow()
     setFrameBounds(this, bounds, captionHeight());
     if (fixed.isValid())
         setFixedSize(size());
+    if (!parsed) {
+        // The grid window keeps its top when it has no place of its own: just below this window.
+        const QRect grid = frameBounds(ZpxGridForm, smallCaptionHeight());
+        setFrameBounds(ZpxGridForm, QRect(grid.left(), bounds.height() + 4, grid.width(), grid.height()),
+                       smallCaptionHeight());
+    }
 }
 
 void TZpxMainForm::ArrangeWindows(int layoutCode)
@@ -574,6 +595,8 @@ void TZpxMainForm::SquaresBtnClick()
     setButtonEnabled(SpillBtn, false);
     Mode = ModeGridEditing;
     SelectedWord = 0;
+    ZpxGridForm->Repaint();
+    ZpxTitleForm->Repaint();
 }
 
 void TZpxMainForm::LettersBtnClick()
@@ -585,17 +608,17 @@ void TZpxMainForm::LettersBtnClick()
     SquaresBtn->setChecked(false);
     setButtonEnabled(SpillBtn, true);
     Mode = ModeConstruction;
+    ZpxGridForm->ClearCursor();
+    ZpxGridForm->Repaint();
 }
 
 void TZpxMainForm::SpillBtnClick()
 {
     if (SelectedWord == 0)
         return;
-    for (int p = MaxWordLetters; p >= 2; --p) {
-        const int slot = letterSlot(p, SelectedWord);
-        if (PuzzleRecord.SlotSquares[slot - 1] != 0)
-            clearSlot(PuzzleRecord, slot);
-    }
+    spillWord(PuzzleRecord, SelectedWord);
+    ZpxGridForm->Repaint();
+    ZpxTitleForm->Repaint();
     if (AcrosticWinForm->isVisible())
         AcrosticWinForm->RefreshWordLine(SelectedWord);
     Modified = true;
@@ -630,9 +653,26 @@ void TZpxMainForm::SpillHotKeyClick()
         SpillBtn->click();
 }
 
+// The answers show only while the button is held: the repaint on release removes them.
+void TZpxMainForm::CheatBtnMouseDown()
+{
+    ZpxGridForm->ShowAnswers();
+    ZpxTitleForm->ShowAnswers();
+}
+
+void TZpxMainForm::CheatBtnMouseUp()
+{
+    ZpxGridForm->Repaint();
+    ZpxTitleForm->Repaint();
+}
+
 void TZpxMainForm::AutoArrange1Click()
 {
     PlaceMainWindow();
+    if (ZpxGridForm->isVisible())
+        ZpxGridForm->ApplyScreenBounds();
+    if (ZpxTitleForm->isVisible())
+        ZpxTitleForm->ApplyScreenBounds();
 }
 
 void TZpxMainForm::PrinterSetup1Click()

@@ -101,6 +101,8 @@ public:
     void SquaresBtnClick();
     void LettersBtnClick();
     void SpillBtnClick();
+    void CheatBtnMouseDown();
+    void CheatBtnMouseUp();
     void SpillHotKeyClick();
     void DistrBtnClick();
     void AcrosticWindow1Click();
