@@ -1,5 +1,6 @@
 #include "construct/ZpxGridUnit.h"
 
+#include "construct/ZpxAcrosticWinUnit.h"
 #include "construct/ZpxTitleUnit.h"
 #include "core/Cp1252.h"
 #include "core/PuzzleRecord.h"
@@ -71,10 +72,12 @@ void SquareLetters::draw(QPainter& painter, int left, int top, int square, int t
         painter.drawStaticText(left + (square - widths[letter]) / 2, top + textTop, texts[letter]);
 }
 
-void afterWordChanged(int /*word*/)
+void afterWordChanged(int word)
 {
     if (ZpxTitleForm)
         ZpxTitleForm->Repaint();
+    if (AcrosticWinForm && AcrosticWinForm->isVisible())
+        AcrosticWinForm->RefreshWordLine(word);
     Modified = true;
 }
 

@@ -1,6 +1,7 @@
 #include "construct/ZpxTitleUnit.h"
 
 #include "construct/GridEditing.h"
+#include "construct/ZpxAcrosticWinUnit.h"
 #include "construct/ZpxGridUnit.h"
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
@@ -265,6 +266,8 @@ void TZpxTitleForm::FormMouseUp(QPoint position)
 void TZpxTitleForm::selectWord(int word)
 {
     SelectedWord = word;
+    if (AcrosticWinForm && AcrosticWinForm->isVisible())
+        AcrosticWinForm->SelectWordLine(word);
     if (Mode == ModeConstruction && ZpxGridForm)
         ZpxGridForm->Repaint();
 }
@@ -284,6 +287,8 @@ void TZpxTitleForm::deselectWord()
     SelectedWord = 0;
     if (ZpxGridForm)
         ZpxGridForm->Repaint();
+    if (AcrosticWinForm && AcrosticWinForm->isVisible())
+        AcrosticWinForm->SelectWordLine(0);
 }
 
 void TZpxTitleForm::closeEvent(QCloseEvent* event)

@@ -135,6 +135,39 @@ private slots:
         QCOMPARE(SelectedWord, 3);
     }
 
+    void gridClicksAndLetterRemovalsRefreshTheWordsLine()
+    {
+        // Word C selected in the author-title window takes the S of STONE once it is free.
+        const int s = ScreenSquare;
+        const int a = AuthorTitleSquare;
+        QTest::mouseClick(ZpxTitleForm, Qt::LeftButton, {}, QPoint(2 * a + a / 2, a / 2));
+        QCOMPARE(SelectedWord, 3);
+        QTest::mousePress(ZpxGridForm, Qt::LeftButton, {}, QPoint(6 * s + s / 2, s / 2));  // still word B's
+        QCOMPARE(lines().at(2), QStringLiteral("OF"));
+        clearSlot(PuzzleRecord, letterSlot(1, 2));  // frees the S
+        QTest::mousePress(ZpxGridForm, Qt::LeftButton, {}, QPoint(6 * s + s / 2, s / 2));
+        QCOMPARE(lines().at(2), QStringLiteral("OFS") + QString(27, QLatin1Char(' ')));
+
+        // Removing position 3 of word A in the author-title window's lower row.
+        QTest::mouseClick(ZpxTitleForm, Qt::LeftButton, {}, QPoint(a / 2, a / 2));
+        QCOMPARE(SelectedWord, 1);
+        QTest::mouseClick(ZpxTitleForm, Qt::LeftButton, {}, QPoint(2 * a + a / 2, a + 6 + a / 2));
+        QCOMPARE(lines().at(0), QStringLiteral("WA ER") + QString(25, QLatin1Char(' ')));
+        QVERIFY(Modified);
+    }
+
+    void theAuthorTitleSelectionMovesTheSelectedLine()
+    {
+        const int a = AuthorTitleSquare;
+        QTest::mouseClick(ZpxTitleForm, Qt::LeftButton, {}, QPoint(a + a / 2, a / 2));
+        QCOMPARE(AcrosticWinForm->AcrList->currentRow(), 1);
+        QVERIFY(AcrosticWinForm->AcrList->item(1)->isSelected());
+        // A click right of the last word deselects.
+        QTest::mouseClick(ZpxTitleForm, Qt::LeftButton, {}, QPoint(10 * a + a / 2, a / 2));
+        QCOMPARE(SelectedWord, 0);
+        QVERIFY(AcrosticWinForm->AcrList->selectedItems().isEmpty());
+    }
+
     void aListWithoutSelectionIgnoresClicksBelowItsLines()
     {
         SelectedWord = 3;
