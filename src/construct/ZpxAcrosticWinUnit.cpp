@@ -137,11 +137,8 @@ void TAcrosticWinForm::showEvent(QShowEvent* event)
 bool TAcrosticWinForm::eventFilter(QObject* watched, QEvent* event)
 {
     // The list has set its selection on the press; the release acts on it.
-    if (watched == AcrList->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        const bool handled = QWidget::eventFilter(watched, event);
+    if (watched == AcrList->viewport() && event->type() == QEvent::MouseButtonRelease)
         AcrListMouseUp();
-        return handled;
-    }
     return QWidget::eventFilter(watched, event);
 }
 

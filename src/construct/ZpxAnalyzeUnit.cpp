@@ -43,9 +43,9 @@ TZpxAnalyzeForm::TZpxAnalyzeForm(QWidget* parent)
     QLabel** values[] = {&GridSizeLbl, &WdCountLbl, &TotalLbl, &AuthorLbl};
     for (int i = 0; i < 4; ++i) {
         auto* caption = new QLabel(QString::fromLatin1(captions[i]), this);
-        caption->setGeometry(8, 8 + i * 24, 120, 20);
+        caption->setGeometry(8, 8 + i * 24, 130, 20);
         *values[i] = new QLabel(this);
-        (*values[i])->setGeometry(130, 8 + i * 24, 62, 20);
+        (*values[i])->setGeometry(140, 8 + i * 24, 52, 20);
     }
 
     QuoteLbl = colouredLabel(this, QColor(0x80, 0x00, 0x00));

@@ -574,6 +574,11 @@ void TZpxMainForm::ArrangeWindows(int layoutCode)
         ZpxProcs->WriteSetting(QStringLiteral("ScreenSquare"), ScreenSquare);
         ZpxProcs->WriteSetting(QStringLiteral("AuthorTitleSquare"), AuthorTitleSquare);
         ZpxProcs->WriteBounds(QStringLiteral("ScreenBoundsMain"), main.left(), main.top(), main.width(), main.height());
+        if (LettersDistForm->isVisible()) {
+            const QRect letters = frameBounds(LettersDistForm, smallCaptionHeight());
+            ZpxProcs->WriteBounds(QStringLiteral("ScreenBoundsLettersDist"), letters.left(), letters.top(),
+                                  letters.width(), letters.height());
+        }
         return;
     }
     ScreenSquare = AutoSquare;
@@ -669,6 +674,8 @@ void TZpxMainForm::CheatBtnMouseUp()
 void TZpxMainForm::AutoArrange1Click()
 {
     PlaceMainWindow();
+    if (LettersDistForm->isVisible())
+        LettersDistForm->ApplyScreenBounds();
     if (ZpxGridForm->isVisible())
         ZpxGridForm->ApplyScreenBounds();
     if (ZpxTitleForm->isVisible())

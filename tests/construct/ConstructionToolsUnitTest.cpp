@@ -8,9 +8,11 @@
 #include "construct/ZpxScanUnit.h"
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
+#include "core/ScreenMetricsUnit.h"
 #include "core/SharedState.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxMainUnit.h"
+#include "core/ZpxProcsUnit.h"
 #include "support/WindowTestSupport.h"
 
 #include <QAction>
@@ -151,6 +153,27 @@ private slots:
         QCOMPARE(wordLines(), QStringList({"ON"}));
         QCOMPARE(ZpxScanForm->DupeList->count(), 1);
         QCOMPARE(ZpxScanForm->DupeList->item(0)->text(), QStringLiteral("A.ON"));
+    }
+
+    void lettersDistributionTakesPartInTheArrangement()
+    {
+        open(false);
+        clearSettings();
+        const QRect main = frameBounds(ZpxMainForm, captionHeight());
+        setFrameBounds(LettersDistForm, QRect(500, 300, 200, 100), smallCaptionHeight());
+        ZpxMainForm->ArrangeWindows(99);
+        QCOMPARE(ZpxProcs->ReadSetting(QStringLiteral("ScreenBoundsLettersDist"), ""),
+                 QStringLiteral("500,300,200,100"));
+        LettersDistForm->hide();
+        setFrameBounds(LettersDistForm, QRect(600, 300, 200, 100), smallCaptionHeight());
+        ZpxMainForm->ArrangeWindows(99);
+        QCOMPARE(ZpxProcs->ReadSetting(QStringLiteral("ScreenBoundsLettersDist"), ""),
+                 QStringLiteral("500,300,200,100"));
+
+        LettersDistForm->show();
+        ZpxMainForm->AutoArrange1->trigger();
+        QCOMPARE(frameBounds(LettersDistForm, smallCaptionHeight()),
+                 QRect(500, 300, screenWidth() - main.width() - 6, main.height()));
     }
 
     void analysisIsTheOneSpecialCommandSoFar()
