@@ -97,20 +97,6 @@ private slots:
                  QStringLiteral("1 unfilled acrostic words  /    0 vowels  +  0 consonants  =  0 remaining letters"));
     }
 
-    void countsChangeOnlyWhenRepainted()
-    {
-        PuzzleRecord = afterInput();
-        LettersDistForm->show();
-        QVERIFY(QTest::qWaitForWindowExposed(LettersDistForm));
-        const QRect h = LettersDistForm->cellRect('H' - 'A');
-        QVERIFY(pixelsWhere(LettersDistForm->canvas(), h, isDark) > 0);
-        placeWord(PuzzleRecord, 1, {{2, 2}});
-        QVERIFY(pixelsWhere(LettersDistForm->canvas(), h, isDark) > 0);
-        LettersDistForm->FormPaint();
-        QCOMPARE(pixelsWhere(LettersDistForm->canvas(), h, isDark), 0);
-        QVERIFY(LettersDistForm->VKText->text().startsWith(QStringLiteral("2 unfilled")));
-    }
-
     void takesTheStripBesideTheMainWindow()
     {
         PuzzleRecord = afterInput();
