@@ -571,14 +571,18 @@ void TZpxMainForm::ArrangeWindows(int layoutCode)
 {
     const QRect main = frameBounds(this, captionHeight());
     if (layoutCode == 99) {
+        auto keepPlace = [](const char* name, const QRect& bounds) {
+            ZpxProcs->WriteBounds(QString::fromLatin1(name), bounds.left(), bounds.top(), bounds.width(),
+                                  bounds.height());
+        };
         ZpxProcs->WriteSetting(QStringLiteral("ScreenSquare"), ScreenSquare);
         ZpxProcs->WriteSetting(QStringLiteral("AuthorTitleSquare"), AuthorTitleSquare);
-        ZpxProcs->WriteBounds(QStringLiteral("ScreenBoundsMain"), main.left(), main.top(), main.width(), main.height());
-        if (LettersDistForm->isVisible()) {
-            const QRect letters = frameBounds(LettersDistForm, smallCaptionHeight());
-            ZpxProcs->WriteBounds(QStringLiteral("ScreenBoundsLettersDist"), letters.left(), letters.top(),
-                                  letters.width(), letters.height());
-        }
+        keepPlace("ScreenBoundsMain", main);
+        keepPlace("ScreenBoundsGrid", frameBounds(ZpxGridForm, smallCaptionHeight()));
+        keepPlace("ScreenBoundsAuthorTitle", frameBounds(ZpxTitleForm, smallCaptionHeight()));
+        // A hidden window keeps the place it had when it was last arranged.
+        if (LettersDistForm->isVisible())
+            keepPlace("ScreenBoundsLettersDist", frameBounds(LettersDistForm, smallCaptionHeight()));
         return;
     }
     ScreenSquare = AutoSquare;

@@ -1,6 +1,9 @@
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
+#include "core/ScreenMetricsUnit.h"
 #include "core/SharedState.h"
+#include "construct/LettersDistUnit.h"
+#include "construct/ZpxGridUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxMainUnit.h"
 #include "core/ZpxProcsUnit.h"
@@ -341,6 +344,37 @@ private slots:
         QCOMPARE(fileBytes(puzzleA), original);
         QVERIFY(!dialogs.messages.isEmpty());
         Modified = false;
+    }
+
+    void arrangementsWriteThePlaces()
+    {
+        ScriptedDialogs dialogs;
+        open(dialogs, puzzleA, false);
+        const QRect main = frameBounds(ZpxMainForm, captionHeight());
+        ZpxMainForm->ArrangeWindows(1);
+        QCOMPARE(ZpxProcs->ReadSetting("ScreenBoundsGrid", QString()), QString("10000,%1,0,0").arg(main.height()));
+        QCOMPARE(ZpxProcs->ReadSetting("ScreenBoundsMain", QString()),
+                 QString("2,2,%1,%2").arg(main.width()).arg(main.height()));
+        QCOMPARE(ZpxProcs->ReadSetting("ScreenSquare", 0), AutoSquare);
+
+        // The custom arrangement keeps the visible windows' places and leaves hidden ones alone.
+        ZpxProcs->WriteSetting("ScreenBoundsLettersDist", QString("1,2,3,4"));
+        LettersDistForm->hide();
+        ZpxMainForm->ArrangeWindows(99);
+        QCOMPARE(ZpxProcs->ReadSetting("ScreenBoundsLettersDist", QString()), QString("1,2,3,4"));
+        const QRect grid = frameBounds(ZpxGridForm, smallCaptionHeight());
+        QCOMPARE(ZpxProcs->ReadSetting("ScreenBoundsGrid", QString()),
+                 QString("%1,%2,%3,%4").arg(grid.left()).arg(grid.top()).arg(grid.width()).arg(grid.height()));
+        QVERIFY(!ZpxProcs->ReadSetting("ScreenBoundsAuthorTitle", QString()).startsWith("10000"));
+
+        ZpxProcs->WriteBounds("ScreenBoundsMain", 30, 40, main.width(), main.height());
+        ZpxMainForm->AutoArrange1->trigger();
+        QCOMPARE(frameBounds(ZpxMainForm, captionHeight()).topLeft(), QPoint(30, 40));
+        ZpxProcs->WriteSetting("ScreenBoundsMain", QString("30,x,1,1"));
+        ZpxMainForm->AutoArrange1->trigger();
+        QCOMPARE(dialogs.messages.last().text, QString("'x' is not a valid integer value"));
+        QCOMPARE(frameBounds(ZpxMainForm, captionHeight()).topLeft(), QPoint(30, 40));
+        clearSettings();
     }
 
     void closeQueryByMode()
