@@ -4,6 +4,7 @@
 #include "GridWindowFixture.h"
 
 #include "core/PuzzleFile.h"
+#include "core/SFXUnit.h"
 #include "core/ScreenMetricsUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxMainUnit.h"
@@ -48,6 +49,9 @@ private slots:
     void initTestCase()
     {
         initWindowTestEnvironment();
+        // The program creates its own data modules, in its order.
+        delete ZpxProcs;
+        delete SoundFX;
         createApplicationWindows();
         ZpxMainForm->show();
         puzzle = QDir(testFolder()).filePath("hamlet.zpx");
