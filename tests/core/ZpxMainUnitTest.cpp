@@ -5,6 +5,7 @@
 #include "construct/LettersDistUnit.h"
 #include "construct/ZpxGridUnit.h"
 #include "core/ZpxApplicationUnit.h"
+#include "core/ZpxHelpUnit.h"
 #include "core/ZpxMainUnit.h"
 #include "core/ZpxProcsUnit.h"
 #include "support/WindowTestSupport.h"
@@ -107,6 +108,18 @@ private slots:
             QVERIFY(button->toolTip().isEmpty());
         }
         QVERIFY(!QFile::exists(QDir(testFolder()).filePath("config/Marlowick32/Zephyrtrace5.reg")));
+    }
+
+    void helpOpensTheContentsAndTheIndex()
+    {
+        ScriptedDialogs dialogs;
+        ZpxMainForm->HelpContents->trigger();
+        QVERIFY(dialogs.messages.isEmpty());
+        QVERIFY(ZpxHelpWindow()->isVisible());
+        QVERIFY(ZpxHelpWindow()->currentPage().endsWith("help/index.html"));
+        ZpxMainForm->HelpKeywordIndexcs1->trigger();
+        QVERIFY(ZpxHelpWindow()->currentPage().endsWith("help/keywords.html"));
+        ZpxHelpWindow()->close();
     }
 
     void corruptFirstPuzzleLeavesTheEmptyState()
