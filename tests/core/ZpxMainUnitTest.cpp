@@ -3,6 +3,7 @@
 #include "core/ScreenMetricsUnit.h"
 #include "core/SharedState.h"
 #include "construct/LettersDistUnit.h"
+#include "construct/ZpxInputUnit.h"
 #include "construct/ZpxGridUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxHelpUnit.h"
@@ -14,6 +15,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QMenu>
 #include <QToolButton>
 #include <QtTest>
@@ -139,6 +143,37 @@ private slots:
         QVERIFY(ZpxMainForm->LogoImage->isVisible());
         QCOMPARE(Mode, std::uint8_t(ModeNone));
         QVERIFY(PuzzleFileName.empty());
+    }
+
+    void newBuildsAndSavesThePuzzleAtOnce()
+    {
+        ScriptedDialogs dialogs;
+        const QString made = QDir(testFolder()).filePath("made.zpx");
+        dialogs.files = {made};
+        QTimer::singleShot(0, [] {
+            QTest::keyClicks(ZpxInputForm->QuoteMemo, "Call me Ishmael");
+            QTest::keyClicks(ZpxInputForm->AcrosticEdit, "mel");
+            QTest::mouseClick(ZpxInputForm->OkBtn, Qt::LeftButton);
+        });
+        ZpxMainForm->New1->trigger();
+        QCOMPARE(dialogs.fileRequests[0].title, QString("New puzzle for constructing"));
+        QCOMPARE(dialogs.fileRequests[0].fileName, QString("untitled.zpx"));
+        QCOMPARE(ZpxInputForm->windowTitle(), QString("Quotation and Author-Title of MADE"));
+        QCOMPARE(QFileInfo(made).size(), qint64(11519));
+        QCOMPARE(Mode, std::uint8_t(ModeConstruction));
+        QVERIFY(!Modified);
+        TPuzzleRecord saved;
+        loadPuzzleFile(made.toStdString(), saved);
+        QCOMPARE(saved.GridWidth, std::int16_t(10));
+        QCOMPARE(saved.answer(6, 1), std::uint8_t('C'));
+        QCOMPARE(ZpxMainForm->Byline->text(), QString("13 ÷ 3 = 4"));
+
+        // A cancelled input dialog leaves the puzzle in memory as it was.
+        dialogs.files = {QDir(testFolder()).filePath("never.zpx")};
+        QTimer::singleShot(0, [] { ZpxInputForm->reject(); });
+        ZpxMainForm->New1->trigger();
+        QVERIFY(!QFile::exists(QDir(testFolder()).filePath("never.zpx")));
+        QCOMPARE(QString::fromStdString(PuzzleFileName), made);
     }
 
     void enablingFollowsTheMode()
