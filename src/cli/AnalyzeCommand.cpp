@@ -1,7 +1,6 @@
 #include "cli/CliSupport.h"
 
 #include "construct/PuzzleAnalysis.h"
-#include "core/PuzzleFile.h"
 
 #include <iostream>
 
@@ -11,23 +10,15 @@ namespace {
 
 int runAnalyze(const Arguments& args)
 {
-    const ParsedArguments parsed = parseArguments(args, {});
-    if (parsed.positional.size() != 1)
-        throw UsageError("give exactly one puzzle file");
-    TPuzzleRecord record;
-    try {
-        loadPuzzleFile(parsed.positional.front(), record);
-    } catch (const FileError&) {
-        return refuse("Puzzle not in Zephyrtrace format or is corrupt.");
-    }
-    const PuzzleAnalysis analysis = analyzePuzzle(record);
-    std::cout << "Quotation Grid Size: " << analysis.gridSize << '\n'
-              << "Total Word Count: " << analysis.words << '\n'
-              << "Total Letters: " << analysis.letters << '\n'
-              << "Author-Title Length: " << analysis.authorTitle << '\n'
-              << analysis.quotation << '\n'
-              << analysis.authorTitleLine << '\n';
-    return ExitOk;
+    return withPuzzleFile(args, [](const TPuzzleRecord& record) {
+        const PuzzleAnalysis analysis = analyzePuzzle(record);
+        std::cout << "Quotation Grid Size: " << analysis.gridSize << '\n'
+                  << "Total Word Count: " << analysis.words << '\n'
+                  << "Total Letters: " << analysis.letters << '\n'
+                  << "Author-Title Length: " << analysis.authorTitle << '\n'
+                  << analysis.quotation << '\n'
+                  << analysis.authorTitleLine << '\n';
+    });
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "cli/CliSupport.h"
 
+#include "core/PuzzleFile.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
@@ -65,6 +67,21 @@ int refuse(std::string_view message)
 {
     std::cerr << message << '\n';
     return ExitRefused;
+}
+
+int withPuzzleFile(const Arguments& args, const std::function<void(const TPuzzleRecord&)>& print)
+{
+    const ParsedArguments parsed = parseArguments(args, {});
+    if (parsed.positional.size() != 1)
+        throw UsageError("give exactly one puzzle file");
+    TPuzzleRecord record;
+    try {
+        loadPuzzleFile(parsed.positional.front(), record);
+    } catch (const FileError&) {
+        return refuse("Puzzle not in Zephyrtrace format or is corrupt.");
+    }
+    print(record);
+    return ExitOk;
 }
 
 }  // namespace zpx::cli

@@ -2,6 +2,9 @@
 // What the zpxtool commands share: the command table entry, exit codes,
 // option parsing and JSON text.
 
+#include "core/PuzzleRecord.h"
+
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -50,5 +53,10 @@ std::string jsonString(std::string_view utf8);
 
 // Prints the message on stderr and returns ExitRefused.
 int refuse(std::string_view message);
+
+// For the commands that read one puzzle file and print something about it:
+// loads the file named by the only argument and runs `print` on it; a file
+// that is not a puzzle is refused with the program's message.
+int withPuzzleFile(const Arguments& args, const std::function<void(const TPuzzleRecord&)>& print);
 
 }  // namespace zpx::cli

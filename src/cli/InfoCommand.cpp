@@ -1,7 +1,6 @@
 #include "cli/CliSupport.h"
 
 #include "core/Cp1252.h"
-#include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
 
 #include <iostream>
@@ -75,17 +74,9 @@ std::string describe(const TPuzzleRecord& record)
 
 int runInfo(const Arguments& args)
 {
-    const ParsedArguments parsed = parseArguments(args, {});
-    if (parsed.positional.size() != 1)
-        throw UsageError("give exactly one puzzle file");
-    TPuzzleRecord record;
-    try {
-        loadPuzzleFile(parsed.positional.front(), record);
-    } catch (const FileError&) {
-        return refuse("Puzzle not in Zephyrtrace format or is corrupt.");
-    }
-    std::cout << describe(record);
-    return ExitOk;
+    return withPuzzleFile(args, [](const TPuzzleRecord& record) {
+        std::cout << describe(record);
+    });
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "cli/CliSupport.h"
 
 #include "construct/LetterCounts.h"
-#include "core/PuzzleFile.h"
 
 #include <iostream>
 
@@ -11,20 +10,12 @@ namespace {
 
 int runLetters(const Arguments& args)
 {
-    const ParsedArguments parsed = parseArguments(args, {});
-    if (parsed.positional.size() != 1)
-        throw UsageError("give exactly one puzzle file");
-    TPuzzleRecord record;
-    try {
-        loadPuzzleFile(parsed.positional.front(), record);
-    } catch (const FileError&) {
-        return refuse("Puzzle not in Zephyrtrace format or is corrupt.");
-    }
-    const LetterCounts counts = countFreeLetters(record);
-    for (int i = 0; i < 26; ++i)
-        std::cout << letterCellText(static_cast<char>('A' + i), counts.letters[i]) << '\n';
-    std::cout << lettersSummary(counts) << '\n';
-    return ExitOk;
+    return withPuzzleFile(args, [](const TPuzzleRecord& record) {
+        const LetterCounts counts = countFreeLetters(record);
+        for (int i = 0; i < 26; ++i)
+            std::cout << letterCellText(static_cast<char>('A' + i), counts.letters[i]) << '\n';
+        std::cout << lettersSummary(counts) << '\n';
+    });
 }
 
 }  // namespace

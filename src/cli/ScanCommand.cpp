@@ -1,7 +1,6 @@
 #include "cli/CliSupport.h"
 
 #include "construct/GridScan.h"
-#include "core/PuzzleFile.h"
 
 #include <iostream>
 
@@ -11,21 +10,13 @@ namespace {
 
 int runScan(const Arguments& args)
 {
-    const ParsedArguments parsed = parseArguments(args, {});
-    if (parsed.positional.size() != 1)
-        throw UsageError("give exactly one puzzle file");
-    TPuzzleRecord record;
-    try {
-        loadPuzzleFile(parsed.positional.front(), record);
-    } catch (const FileError&) {
-        return refuse("Puzzle not in Zephyrtrace format or is corrupt.");
-    }
-    const std::vector<std::string> lines = scanGrid(record);
-    if (lines.empty())
-        std::cout << "No Matches Found\n";
-    for (const std::string& line : lines)
-        std::cout << line << '\n';
-    return ExitOk;
+    return withPuzzleFile(args, [](const TPuzzleRecord& record) {
+        const std::vector<std::string> lines = scanGrid(record);
+        if (lines.empty())
+            std::cout << "No Matches Found\n";
+        for (const std::string& line : lines)
+            std::cout << line << '\n';
+    });
 }
 
 }  // namespace
