@@ -1,5 +1,7 @@
 #include "construct/ZpxAcrosticWinUnit.h"
 
+#include "construct/OwnerDrawnListUnit.h"
+
 #include "construct/WordTexts.h"
 #include "construct/ZpxGridUnit.h"
 #include "construct/ZpxTitleUnit.h"
@@ -22,22 +24,14 @@ namespace {
 constexpr int ItemHeight = 17;
 
 // AcrListDrawItem: the first letter bold, the rest of the line beside it.
-class AcrListDrawItem : public QStyledItemDelegate {
+class AcrListDrawItem : public OwnerDrawnLine {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit AcrListDrawItem(QObject* parent) : OwnerDrawnLine(ItemHeight, parent) {}
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+protected:
+    void drawLine(QPainter* painter, const QRect& r, const QString& line, const QFont& listFont) const override
     {
-        const bool selected = option.state & QStyle::State_Selected;
-        const QPalette& palette = option.palette;
-        const QRect r = option.rect;
-        painter->save();
-        painter->fillRect(r, selected ? palette.highlight() : palette.base());
-        painter->setPen(selected ? palette.highlightedText().color() : palette.text().color());
-        painter->setClipRect(r);
-        const QString line = index.data().toString();
-
-        QFont font = option.font;
+        QFont font = listFont;
         font.setBold(true);
         font.setPointSize(12);
         painter->setFont(font);
@@ -50,12 +44,6 @@ public:
         const int left = r.left() + 4 + QFontMetrics(font).horizontalAdvance(QLatin1Char('W'));
         painter->drawText(QRect(left, r.top(), r.right() - left + 1, r.height()), Qt::AlignLeft | Qt::AlignTop,
                           line.mid(1, 32));
-        painter->restore();
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), ItemHeight};
     }
 };
 

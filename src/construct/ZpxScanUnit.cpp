@@ -1,5 +1,7 @@
 #include "construct/ZpxScanUnit.h"
 
+#include "construct/OwnerDrawnListUnit.h"
+
 #include "construct/GridScan.h"
 #include "construct/ZpxGridUnit.h"
 #include "construct/ZpxTitleUnit.h"
@@ -23,35 +25,22 @@ const QColor Silver(0xC0, 0xC0, 0xC0);
 constexpr int ItemHeight = 16;
 
 // DupeListDrawItem: the label up to its "." and the letters in one column for all lines.
-class DupeListDrawItem : public QStyledItemDelegate {
+class DupeListDrawItem : public OwnerDrawnLine {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit DupeListDrawItem(QObject* parent) : OwnerDrawnLine(ItemHeight, parent) {}
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+protected:
+    void drawLine(QPainter* painter, const QRect& r, const QString& line, const QFont& font) const override
     {
-        const bool selected = option.state & QStyle::State_Selected;
-        const QPalette& palette = option.palette;
-        const QRect r = option.rect;
-        painter->save();
-        painter->fillRect(r, selected ? palette.highlight() : palette.base());
-        painter->setPen(selected ? palette.highlightedText().color() : palette.text().color());
-        painter->setClipRect(r);
-        painter->setFont(option.font);
-        const QString line = index.data().toString();
+        painter->setFont(font);
         const int dot = line.indexOf(QLatin1Char('.'));
         const QString label = line.left(dot + 1);
         const QString letters = line.mid(dot + 1, 60);
         painter->drawText(QRect(r.left() + 2, r.top(), r.width() - 2, r.height()), Qt::AlignLeft | Qt::AlignTop,
                           label);
-        const int left = r.left() + 5 + QFontMetrics(option.font).horizontalAdvance(QStringLiteral("bb "));
+        const int left = r.left() + 5 + QFontMetrics(font).horizontalAdvance(QStringLiteral("bb "));
         painter->drawText(QRect(left, r.top(), r.right() - left + 1, r.height()), Qt::AlignLeft | Qt::AlignTop,
                           letters);
-        painter->restore();
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), ItemHeight};
     }
 };
 
