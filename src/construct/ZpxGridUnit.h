@@ -27,12 +27,13 @@ namespace zpx {
 // letter is laid out once per font, which keeps a full grid paint fast.
 class SquareLetters {
 public:
+    SquareLetters() { widths.fill(-1); }
     void draw(QPainter& painter, int left, int top, int square, int textTop, std::uint8_t letter);
 
 private:
     QFont font;
     std::array<QStaticText, 256> texts;
-    std::array<int, 256> widths{};  // -1 until the letter is laid out
+    std::array<int, 256> widths;  // -1 until the letter is laid out in `font`
 };
 
 class TZpxGridForm : public QWidget {
