@@ -183,7 +183,7 @@ void TZpxTitleForm::FormPaint()
         painter.fillRect(x, 0, a + 1, a, line);
         painter.fillRect(x + 1, 1, a - 1, a - 2, i == w ? Yellow : BlankColor);
         const auto [c, r] = slotSquare(PuzzleRecord, letterSlot(1, i));
-        if (c == 0)
+        if (c == 0 || PuzzleRecord.isFilled(c, r))
             continue;
         const std::uint8_t letter = solving() ? PuzzleRecord.entry(c, r) : PuzzleRecord.answer(c, r);
         if (letter != 0 && letter != 255) {
@@ -199,7 +199,7 @@ void TZpxTitleForm::FormPaint()
         const auto [c, r] = w >= 1 && w <= MaxWords ? slotSquare(PuzzleRecord, letterSlot(p, w)) : std::pair(0, 0);
         painter.fillRect(x, a + 6, a + 1, a, line);
         painter.fillRect(x + 1, a + 7, a - 1, a - 2, c != 0 ? BlankColor : Silver);
-        if (c != 0 && PuzzleRecord.answer(c, r) != 0) {
+        if (c != 0 && PuzzleRecord.answer(c, r) != 0 && !PuzzleRecord.isFilled(c, r)) {
             painter.setPen(letterColor);
             drawLetter(painter, x, a + 6, PuzzleRecord.answer(c, r));
         }
