@@ -55,6 +55,7 @@ private slots:
     void gridEditingIgnoresClicks();
     void placementFollowsTheGridLayoutCodesAndStaysOnScreen();
     void resizeSnapsToWholeSquaresPerMode();
+    void slotsNamingNoLetterSquareShowNoLetter();
     void closingIsRefusedUntilAllowed();
 };
 
@@ -222,6 +223,23 @@ void ZpxTitleUnitTest::resizeSnapsToWholeSquaresPerMode()
     ZpxTitleForm->resize(12 * 21 + 7, 90);
     QCOMPARE(AuthorTitleSquare, 21);
     QCOMPARE(ZpxTitleForm->size(), QSize(12 * 21 + 1, 21));
+}
+
+void ZpxTitleUnitTest::slotsNamingNoLetterSquareShowNoLetter()
+{
+    // A damaged file: word 2 starts on a filled square, word 3 outside the grid.
+    TPuzzleRecord record = twelveWordPuzzle();
+    record.answer(12, 3) = FilledAnswer;
+    record.squareSlot(12, 3) = FilledSlot;
+    record.setSlotSquare(letterSlot(1, 2), 1203);
+    record.setSlotSquare(letterSlot(1, 3), 1304);
+    showPuzzle(record, ModeConstruction);
+    QCOMPARE(ZpxTitleForm->WordCount, 12);
+    QVERIFY(isPlain(title(), topSquare(2)));
+    QVERIFY(isPlain(title(), topSquare(3)));
+    clickWord(2);
+    QVERIFY(isPlain(title(), lowerSquare(1)));
+    QVERIFY(letterPixels(title(), topSquare(4), Qt::black) > 0);
 }
 
 void ZpxTitleUnitTest::closingIsRefusedUntilAllowed()
