@@ -66,8 +66,7 @@ private:
 private slots:
     void initTestCase()
     {
-        initWindowTestEnvironment();
-        createApplicationWindows();
+        initWholeProgram();
         ZpxMainForm->show();
         QVERIFY(QTest::qWaitForWindowExposed(ZpxMainForm));
         puzzle = QDir(testFolder()).filePath("water.zpx");

@@ -48,11 +48,7 @@ private:
 private slots:
     void initTestCase()
     {
-        initWindowTestEnvironment();
-        // The program creates its own data modules, in its order.
-        delete ZpxProcs;
-        delete SoundFX;
-        createApplicationWindows();
+        initWholeProgram();
         ZpxMainForm->show();
         puzzle = QDir(testFolder()).filePath("hamlet.zpx");
     }

@@ -71,8 +71,7 @@ private:
 private slots:
     void initTestCase()
     {
-        initWindowTestEnvironment();
-        createApplicationWindows();
+        initWholeProgram();
         ZpxMainForm->show();
         QVERIFY(QTest::qWaitForWindowExposed(ZpxMainForm));
         puzzleA = QDir(testFolder()).filePath("alpha.zpx");

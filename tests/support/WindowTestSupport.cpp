@@ -1,6 +1,7 @@
 #include "support/WindowTestSupport.h"
 
 #include "core/SFXUnit.h"
+#include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
 
 #include <QDir>
@@ -57,9 +58,24 @@ SoundLog::~SoundLog()
     TSoundFX::setProbe(nullptr);
 }
 
-void initWindowTestEnvironment()
+namespace {
+
+void useTestSettingsFolder()
 {
     qputenv("XDG_CONFIG_HOME", QDir(folder().path()).filePath("config").toUtf8());
+}
+
+}  // namespace
+
+void initWholeProgram()
+{
+    useTestSettingsFolder();
+    createApplicationWindows();
+}
+
+void initWindowTestEnvironment()
+{
+    useTestSettingsFolder();
     if (!ZpxProcs)
         ZpxProcs = new TZpxProcs;
     if (!SoundFX)

@@ -43,6 +43,10 @@ public:
 // program and creates TZpxProcs and TSoundFX. Call once, in initTestCase.
 void initWindowTestEnvironment();
 
+// The same settings folder, and every window and data module created as the
+// program creates them. Call once, in initTestCase, instead of the above.
+void initWholeProgram();
+
 // The temporary folder of this test program: settings live under it, and
 // tests may put puzzle files there.
 QString testFolder();
