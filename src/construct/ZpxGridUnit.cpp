@@ -12,7 +12,6 @@
 
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -115,7 +114,7 @@ QFont squareFont(int square)
 
 void applyPencilCursor(QWidget* window)
 {
-    if (QFile::exists(QStringLiteral(":/cursors/pencil.png")) && ZpxProcs->ReadSetting(QStringLiteral("UseCursors"), 0) == 1)
+    if (ZpxProcs->ReadSetting(QStringLiteral("UseCursors"), 0) == 1)
         window->setCursor(pencilCursor());
     else
         window->unsetCursor();
