@@ -19,7 +19,6 @@ namespace zpx {
 TZpxApplication::TZpxApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Zephyrtrace"));
-    setApplicationDisplayName(QStringLiteral("Zephyrtrace"));
 }
 
 bool TZpxApplication::notify(QObject* receiver, QEvent* event)
