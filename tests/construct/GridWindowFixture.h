@@ -10,6 +10,7 @@
 #include "support/WindowTestSupport.h"
 
 #include <QImage>
+#include <QListWidget>
 #include <QTest>
 
 #include <cstdlib>
@@ -87,6 +88,26 @@ inline QColor fillOf(const QImage& canvas, const QRect& inside)
 inline bool isPlain(const QImage& canvas, const QRect& inside)
 {
     return pixelsOf(canvas, inside, fillOf(canvas, inside)) == inside.width() * inside.height();
+}
+
+// The fill colour of a grid square, read just inside its top-left corner.
+inline QColor gridFill(int column, int row)
+{
+    return ZpxGridForm->canvas().pixelColor((column - 1) * ScreenSquare + 1, (row - 1) * ScreenSquare + 1);
+}
+
+// The texts of a construction list's lines, and a real click on one of them.
+inline QStringList listLines(const QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+inline void clickListLine(QListWidget* list, int line)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(line)).center());
 }
 
 inline const QColor Green{0x00, 0xFF, 0x00};

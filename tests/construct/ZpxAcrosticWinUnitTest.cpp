@@ -1,8 +1,6 @@
 #include "construct/ZpxAcrosticWinUnit.h"
 
-#include "construct/RecordBuilder.h"
-#include "construct/ZpxGridUnit.h"
-#include "construct/ZpxTitleUnit.h"
+#include "construct/GridWindowFixture.h"
 #include "core/PuzzleRecord.h"
 #include "core/SharedState.h"
 #include "support/WindowTestSupport.h"
@@ -27,21 +25,12 @@ TPuzzleRecord sample()
 
 QStringList lines()
 {
-    QStringList texts;
-    for (int i = 0; i < AcrosticWinForm->AcrList->count(); ++i)
-        texts << AcrosticWinForm->AcrList->item(i)->text();
-    return texts;
-}
-
-QColor gridFill(int column, int row)
-{
-    return ZpxGridForm->canvas().pixelColor((column - 1) * ScreenSquare + 1, (row - 1) * ScreenSquare + 1);
+    return listLines(AcrosticWinForm->AcrList);
 }
 
 void clickLine(int line)
 {
-    QListWidget* list = AcrosticWinForm->AcrList;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(line)).center());
+    clickListLine(AcrosticWinForm->AcrList, line);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include "construct/ZpxScanUnit.h"
 
-#include "construct/RecordBuilder.h"
-#include "construct/ZpxGridUnit.h"
-#include "construct/ZpxTitleUnit.h"
+#include "construct/GridWindowFixture.h"
 #include "core/PuzzleRecord.h"
 #include "core/SharedState.h"
 #include "support/WindowTestSupport.h"
@@ -30,21 +28,12 @@ TPuzzleRecord afterInput()
 
 QStringList lines()
 {
-    QStringList texts;
-    for (int i = 0; i < ZpxScanForm->DupeList->count(); ++i)
-        texts << ZpxScanForm->DupeList->item(i)->text();
-    return texts;
-}
-
-QColor gridFill(int column, int row)
-{
-    return ZpxGridForm->canvas().pixelColor((column - 1) * ScreenSquare + 1, (row - 1) * ScreenSquare + 1);
+    return listLines(ZpxScanForm->DupeList);
 }
 
 void clickLine(int line)
 {
-    QListWidget* list = ZpxScanForm->DupeList;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(line)).center());
+    clickListLine(ZpxScanForm->DupeList, line);
 }
 
 }  // namespace
