@@ -41,9 +41,7 @@ class ZpxAcrosticWinUnitTest : public QObject {
 private slots:
     void initTestCase()
     {
-        initWindowTestEnvironment();
-        ZpxGridForm = new TZpxGridForm;
-        ZpxTitleForm = new TZpxTitleForm;
+        createConstructionWindows();
         AcrosticWinForm = new TAcrosticWinForm;
     }
 

@@ -44,9 +44,7 @@ class ZpxScanUnitTest : public QObject {
 private slots:
     void initTestCase()
     {
-        initWindowTestEnvironment();
-        ZpxGridForm = new TZpxGridForm;
-        ZpxTitleForm = new TZpxTitleForm;
+        createConstructionWindows();
         ZpxScanForm = new TZpxScanForm;
     }
 
