@@ -233,7 +233,9 @@ logo_mvg=$work/logo.mvg
   echo "fill '#1b2f5e' text 0,28 'Zephyrtrace'"
   echo "fill '#3a4a6a' font '$serif_italic' font-size 16 text 0,247 'acrostic puzzles to construct and to solve'"
 } >"$logo_mvg"
-png -size 419x277 gradient:'#dcebf8-#fbf8f0' -draw "$(<"$logo_mvg")" "PNG24:$images/logo.png"
+# 256 colours: the logo is decoded at every start, and a palette image decodes
+# several times faster than a true-colour one.
+png -size 419x277 gradient:'#dcebf8-#fbf8f0' -draw "$(<"$logo_mvg")" -dither FloydSteinberg -colors 256 "PNG8:$images/logo.png"
 
 # ---------------------------------------------------------------- cursors ---
 

@@ -53,22 +53,27 @@ QFont courierNew()
 
 }  // namespace
 
-TZpxInputForm::TZpxInputForm(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
-      QuoteMemo(new QPlainTextEdit(this)),
-      AcrosticEdit(new QLineEdit(this)),
-      AutoBtn(new QRadioButton(QStringLiteral("AUTO"), this)),
-      ManualBtn(new QRadioButton(QStringLiteral("MANUAL"), this)),
-      WidthSpin(new QSpinBox(this)),
-      HeightSpin(new QSpinBox(this)),
-      Label2(new QLabel(QStringLiteral(" Width"), this)),
-      Label1(new QLabel(QStringLiteral(" Height"), this)),
-      Label3(new QLabel(QStringLiteral(" Quotation Count"), this)),
-      QcLbl(new QLabel(QStringLiteral("0"), this)),
-      CancelBtn(new QPushButton(QStringLiteral("&Cancel"), this)),
-      OkBtn(new QPushButton(QStringLiteral("&OK"), this))
+TZpxInputForm::TZpxInputForm(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setFixedSize(434, 322);
+}
+
+// The controls are made when the dialog is first shown: the program starts
+// faster, and most sessions never construct a new puzzle.
+void TZpxInputForm::createComponents()
+{
+    QuoteMemo = new QPlainTextEdit(this);
+    AcrosticEdit = new QLineEdit(this);
+    AutoBtn = new QRadioButton(QStringLiteral("AUTO"), this);
+    ManualBtn = new QRadioButton(QStringLiteral("MANUAL"), this);
+    WidthSpin = new QSpinBox(this);
+    HeightSpin = new QSpinBox(this);
+    Label2 = new QLabel(QStringLiteral(" Width"), this);
+    Label1 = new QLabel(QStringLiteral(" Height"), this);
+    Label3 = new QLabel(QStringLiteral(" Quotation Count"), this);
+    QcLbl = new QLabel(QStringLiteral("0"), this);
+    CancelBtn = new QPushButton(QStringLiteral("&Cancel"), this);
+    OkBtn = new QPushButton(QStringLiteral("&OK"), this);
 
     QuoteMemo->setGeometry(8, 8, 418, 190);
     QuoteMemo->setFont(courierNew());
@@ -110,6 +115,14 @@ TZpxInputForm::TZpxInputForm(QWidget* parent)
     connect(ManualBtn, &QRadioButton::clicked, this, &TZpxInputForm::AutoBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(OkBtn, &QPushButton::clicked, this, &TZpxInputForm::OkBtnClick);
+}
+
+void TZpxInputForm::setVisible(bool visible)
+{
+    // Before the showing itself, so the new controls are shown with the dialog.
+    if (visible && !QuoteMemo)
+        createComponents();
+    QDialog::setVisible(visible);
 }
 
 void TZpxInputForm::showEvent(QShowEvent* event)

@@ -24,27 +24,31 @@ class TZpxInputForm : public QDialog {
 public:
     explicit TZpxInputForm(QWidget* parent = nullptr);
 
-    QPlainTextEdit* QuoteMemo;
-    QLineEdit* AcrosticEdit;
-    QRadioButton* AutoBtn;
-    QRadioButton* ManualBtn;
-    QSpinBox* WidthSpin;
-    QSpinBox* HeightSpin;
-    QLabel* Label2;
-    QLabel* Label1;
-    QLabel* Label3;
-    QLabel* QcLbl;
-    QPushButton* CancelBtn;
-    QPushButton* OkBtn;
+    // The controls exist from the first showing on.
+    QPlainTextEdit* QuoteMemo = nullptr;
+    QLineEdit* AcrosticEdit = nullptr;
+    QRadioButton* AutoBtn = nullptr;
+    QRadioButton* ManualBtn = nullptr;
+    QSpinBox* WidthSpin = nullptr;
+    QSpinBox* HeightSpin = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* QcLbl = nullptr;
+    QPushButton* CancelBtn = nullptr;
+    QPushButton* OkBtn = nullptr;
 
     // Full path of the puzzle file being created; the main window sets it.
     QString NewFileName;
+
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createComponents();
     void FormShow();
     void AutoBtnClick();
     void QuoteMemoKeyPress(const QKeyEvent* event);

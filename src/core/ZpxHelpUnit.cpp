@@ -49,10 +49,23 @@ QString THelpForm::currentPage() const
     return browser->source().toLocalFile();
 }
 
+namespace {
+
+THelpForm* helpWindow = nullptr;
+
+}  // namespace
+
 THelpForm* ZpxHelpWindow()
 {
-    static THelpForm* window = new THelpForm;
-    return window;
+    if (!helpWindow)
+        helpWindow = new THelpForm;
+    return helpWindow;
+}
+
+void closeHelpWindow()
+{
+    if (helpWindow)
+        helpWindow->close();
 }
 
 }  // namespace zpx

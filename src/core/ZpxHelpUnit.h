@@ -22,5 +22,7 @@ private:
 
 // The one help window, made when help is first asked for.
 THelpForm* ZpxHelpWindow();
+// Closes the help window if it was ever made.
+void closeHelpWindow();
 
 }  // namespace zpx

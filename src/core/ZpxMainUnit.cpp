@@ -737,7 +737,7 @@ bool TZpxMainForm::FormClose()
             return false;
         }
     }
-    ZpxHelpWindow()->close();
+    closeHelpWindow();
     AllowClose = true;
     return true;
 }

@@ -67,9 +67,13 @@ void ZpxInputUnitTest::showingStartsFromAClearState()
     TZpxInputForm form;
     QCOMPARE(form.size(), QSize(434, 322));
     QVERIFY(form.windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(!form.QuoteMemo);
+    form.show();
     QCOMPARE(form.QuoteMemo->font().family(), QStringLiteral("Courier New"));
     QCOMPARE(form.QuoteMemo->font().pixelSize(), 15);
     QCOMPARE(form.AcrosticEdit->font().pixelSize(), 15);
+    QVERIFY(form.QuoteMemo->isVisible());
+    form.hide();
 
     for (int showing = 0; showing < 2; ++showing) {
         form.NewFileName = QStringLiteral("/puzzles/Summer fun.zpx");
