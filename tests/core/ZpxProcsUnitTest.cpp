@@ -1,0 +1,83 @@
+#include "core/PuzzleFile.h"
+#include "core/PuzzleRecord.h"
+#include "core/SharedState.h"
+#include "core/ZpxProcsUnit.h"
+#include "support/WindowTestSupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+#include <QtTest>
+
+using namespace zpx;
+using namespace zpx::test;
+
+class ZpxProcsUnitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_DATA_HOME", QDir(testFolder()).filePath("data").toUtf8());
+        initWindowTestEnvironment();
+    }
+
+    void delayWaitsWhileEventsGoOn()
+    {
+        bool ran = false;
+        QTimer::singleShot(10, [&ran] { ran = true; });
+        QElapsedTimer clock;
+        clock.start();
+        ZpxProcs->Delay(60);
+        QVERIFY(clock.elapsed() >= 55);
+        QVERIFY(ran);
+        QVERIFY(!ZpxProcs->ZpxTimer->isActive());
+    }
+
+    void errorMessagePlaysTheErrorSoundUnlessSilent()
+    {
+        for (int mode : {0, 1, 2}) {
+            SoundMode = mode;
+            ScriptedDialogs dialogs;
+            SoundLog sounds;
+            ZpxProcs->ErrorMessage("Something went wrong.");
+            QCOMPARE(dialogs.messages.size(), 1);
+            QCOMPARE(dialogs.messages[0].caption, QString("Error"));
+            QCOMPARE(dialogs.messages[0].kind, MessageKind::Error);
+            QCOMPARE(dialogs.messages[0].buttons, MessageButtons::Ok);
+            QCOMPARE(sounds.waves, mode == 0 ? std::vector<int>{} : std::vector<int>{7});
+        }
+        SoundMode = 1;
+    }
+
+    void fileServicesKeepModifiedAsTheyShould()
+    {
+        const QString path = QDir(testFolder()).filePath("kept.zpx");
+        ZpxProcs->ResetPuzzle(12, 9);
+        PuzzleRecord.answer(1, 1) = 'K';
+        Modified = true;
+        ZpxProcs->SavePuzzle(path);
+        QVERIFY(!Modified);
+
+        Modified = true;
+        PuzzleRecord.answer(1, 1) = 'X';
+        ZpxProcs->LoadPuzzle(path);
+        QVERIFY(Modified);  // loading leaves the flag to the caller
+        QCOMPARE(PuzzleRecord.answer(1, 1), std::uint8_t('K'));
+
+        QVERIFY(QDir(testFolder()).mkdir("kept.zpx.saving"));
+        QVERIFY_THROWS_EXCEPTION(FileError, ZpxProcs->SavePuzzle(path));
+        QVERIFY(Modified);
+        QDir(testFolder()).rmdir("kept.zpx.saving");
+
+        ZpxProcs->RecyclePuzzle(path);
+        QVERIFY(!Modified);
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(ZpxProcs->SlotSquare(101), std::make_pair(0, 0));
+        QVERIFY(!ZpxProcs->IsComplete());
+    }
+};
+
+QTEST_MAIN(ZpxProcsUnitTest)
+#include "ZpxProcsUnitTest.moc"
