@@ -9,7 +9,9 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 namespace zpx {
 
@@ -48,6 +50,8 @@ void TZpxProcs::SavePuzzle(const QString& path)
 
 void TZpxProcs::RecyclePuzzle(const QString& path)
 {
+    // Without the user's data folder Qt would make its trash in the current folder.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     QFile::moveToTrash(path);
     Modified = false;
 }

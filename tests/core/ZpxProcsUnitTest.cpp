@@ -71,9 +71,12 @@ private slots:
         QVERIFY(Modified);
         QDir(testFolder()).rmdir("kept.zpx.saving");
 
+        // The user's data folder does not exist yet: the trash is still made inside it.
         ZpxProcs->RecyclePuzzle(path);
         QVERIFY(!Modified);
         QVERIFY(!QFile::exists(path));
+        QVERIFY(QFile::exists(QDir(testFolder()).filePath("data/Trash/files/kept.zpx")));
+        QVERIFY(!QFile::exists(QDir::current().filePath("files/kept.zpx")));
         QCOMPARE(ZpxProcs->SlotSquare(101), std::make_pair(0, 0));
         QVERIFY(!ZpxProcs->IsComplete());
     }
