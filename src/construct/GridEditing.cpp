@@ -121,9 +121,10 @@ TitleHit titleHitTest(int x, int y, int square, int wordCount, bool solveMode)
         return {};
     if (y <= square && x < square * wordCount)
         return {TitleArea::Word, x / square + 1};
-    const int position = x / square + 1;
-    if (!solveMode && y >= square + 6 && y <= 2 * square + 6 && position <= MaxWordLetters)
-        return {TitleArea::Letter, position};
+    // The closing line right of position 30 still lies in the lower row: a
+    // click there removes nothing rather than deselecting.
+    if (!solveMode && y >= square + 6 && y <= 2 * square + 6)
+        return {TitleArea::Letter, x / square + 1};
     return {};
 }
 

@@ -91,7 +91,7 @@ enum class TitleArea {
 
 struct TitleHit {
     TitleArea area = TitleArea::Elsewhere;
-    int index = 0;  // the word 1..wordCount or the position 1..30
+    int index = 0;  // the word 1..wordCount or the position, 31 on the closing line
 };
 
 // What a click at (x, y) in the author-title window hits; the lower row

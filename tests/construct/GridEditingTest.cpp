@@ -187,7 +187,9 @@ TEST(GridEditing, TitleHitsSelectWordsRemoveLettersAndElseDeselect)
     EXPECT_EQ(letter.area, TitleArea::Letter);
     EXPECT_EQ(letter.index, 30);
     EXPECT_EQ(titleHitTest(45, 46, a, 12, false).index, 3);
-    EXPECT_EQ(titleHitTest(600, 30, a, 12, false).area, TitleArea::Elsewhere);  // right border of position 30
+    const TitleHit closingLine = titleHitTest(600, 30, a, 12, false);  // right border of position 30
+    EXPECT_EQ(closingLine.area, TitleArea::Letter);
+    EXPECT_EQ(closingLine.index, 31);
     EXPECT_EQ(titleHitTest(45, 47, a, 12, false).area, TitleArea::Elsewhere);
     EXPECT_EQ(titleHitTest(45, 30, a, 12, true).area, TitleArea::Elsewhere);    // no lower row when solving
     EXPECT_EQ(titleHitTest(-3, 5, a, 12, false).area, TitleArea::Elsewhere);
