@@ -52,7 +52,8 @@ protected:
 TAcrosticWinForm::TAcrosticWinForm(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setWindowTitle(QStringLiteral("Acrostic"));
-    resize(400, 300);
+    // 400 × 300 is the whole window, frame and caption included.
+    resize(400 - 2 * frameBorder(), 300 - smallCaptionHeight() - 2 * frameBorder());
 
     AcrList = new QListWidget(this);
     QFont listFont(QStringLiteral("Courier New"));

@@ -2,6 +2,7 @@
 
 #include "construct/GridWindowFixture.h"
 #include "core/PuzzleRecord.h"
+#include "core/ScreenMetricsUnit.h"
 #include "core/SharedState.h"
 #include "support/WindowTestSupport.h"
 
@@ -55,6 +56,12 @@ private slots:
         AcrosticWinForm->hide();
         AcrosticWinForm->show();
         QVERIFY(QTest::qWaitForWindowExposed(AcrosticWinForm));
+    }
+
+    void windowIsFourHundredByThreeHundredWithItsFrame()
+    {
+        const TAcrosticWinForm fresh;
+        QCOMPARE(frameBounds(&fresh, smallCaptionHeight()).size(), QSize(400, 300));
     }
 
     void showingListsEveryWordUpToItsFirstGap()
