@@ -6,6 +6,7 @@
 #include "construct/ZpxGridUnit.h"
 #include "construct/ZpxTitleUnit.h"
 #include "core/PuzzleRecord.h"
+#include "core/ScreenMetricsUnit.h"
 #include "core/SharedState.h"
 
 #include <QGridLayout>
@@ -96,7 +97,8 @@ TZpxScanForm::TZpxScanForm(QWidget* parent) : QWidget(parent, Qt::Tool)
     layout->addWidget(RescanBtn, 1, 1);
     layout->addWidget(CloseBtn, 1, 2);
     layout->setColumnStretch(0, 1);
-    resize(302, 209);
+    // 302 × 209 is the whole window, frame and caption included.
+    resize(302 - 2 * frameBorder(), 209 - smallCaptionHeight() - 2 * frameBorder());
 }
 
 void TZpxScanForm::ScanGrid()

@@ -2,6 +2,7 @@
 
 #include "construct/GridWindowFixture.h"
 #include "core/PuzzleRecord.h"
+#include "core/ScreenMetricsUnit.h"
 #include "core/SharedState.h"
 #include "support/WindowTestSupport.h"
 
@@ -56,6 +57,12 @@ private slots:
         ZpxGridForm->show();
         ZpxTitleForm->show();
         ZpxScanForm->hide();
+    }
+
+    void windowIsThreeHundredAndTwoByTwoHundredAndNineWithItsFrame()
+    {
+        const TZpxScanForm fresh;
+        QCOMPARE(frameBounds(&fresh, smallCaptionHeight()).size(), QSize(302, 209));
     }
 
     void freshPuzzleShowsNoMatches()
