@@ -252,6 +252,7 @@ void TZpxMainForm::FormShow()
     const QRect bounds = frameBounds(this, captionHeight());
     setFrameBounds(this, QRect(bounds.left(), bounds.top(), width, height), captionHeight());
     setFixedSize(size());
+    LogoImage->move((this->width() - LogoImage->width()) / 2, LogoImage->y());
     ApplyToolSettings();
     const QStringList parameters = QCoreApplication::arguments().mid(1);
     if (parameters.isEmpty())

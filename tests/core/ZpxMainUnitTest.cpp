@@ -105,6 +105,12 @@ private slots:
         QVERIFY(!ZpxMainForm->ReverttoSaved1->isEnabled());
         QVERIFY(!ZpxMainForm->Special1->isEnabled());
         QVERIFY(ZpxMainForm->LogoImage->isVisible());
+        // The logo sits centred in the window, wholly inside it.
+        const QRect client = ZpxMainForm->centralWidget()->rect();
+        const QRect logo = ZpxMainForm->LogoImage->geometry();
+        QCOMPARE(logo.size(), QSize(419, 277));
+        QVERIFY(client.contains(logo));
+        QCOMPARE(logo.center().x(), client.center().x());
         for (QToolButton* button : {ZpxMainForm->CheatBtn, ZpxMainForm->SquaresBtn, ZpxMainForm->LettersBtn,
                                     ZpxMainForm->SpillBtn, ZpxMainForm->DistrBtn, ZpxMainForm->AutoclueBtn}) {
             QVERIFY(!button->isEnabled());
