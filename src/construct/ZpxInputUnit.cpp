@@ -33,7 +33,10 @@ public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override
     {
-        input = input.toUpper();
+        // Letter by letter: a letter without a single upper-case form (ß)
+        // stays itself rather than becoming two letters.
+        for (QChar& c : input)
+            c = c.toUpper();
         return Acceptable;
     }
 };

@@ -163,6 +163,11 @@ void ZpxInputUnitTest::authorTitleIsUpperCasedAsTyped()
     QApplication::sendEvent(form.AcrosticEdit, &accented);
     QTest::keyClicks(form.AcrosticEdit, "t");
     QCOMPARE(form.AcrosticEdit->text(), QStringLiteral("DION, \u00c9T"));
+
+    // A letter without a single upper-case form stays one character: it makes no acrostic words.
+    QKeyEvent sharpS(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("\u00df"));
+    QApplication::sendEvent(form.AcrosticEdit, &sharpS);
+    QCOMPARE(form.AcrosticEdit->text(), QStringLiteral("DION, \u00c9T\u00df"));
 }
 
 void ZpxInputUnitTest::emptyFieldsAreErrorsWithTheErrorSound()
