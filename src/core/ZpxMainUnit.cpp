@@ -273,6 +273,8 @@ void TZpxMainForm::OpenCommandLine(const QStringList& arguments)
     } catch (const FileError&) {
         ZpxProcs->ErrorMessage(QString::fromUtf8(CorruptPuzzle));
         PuzzleFileName.clear();
+        // No load ran it: without it the history would keep its placeholder entries.
+        UpdateHistory();
     }
 }
 

@@ -150,6 +150,22 @@ private slots:
         QVERIFY(PuzzleFileName.empty());
     }
 
+    void failedCommandLineStillListsTheHistory()
+    {
+        clearSettings();
+        ZpxProcs->WriteSetting("HistoryPuzzle1", puzzleA + " /c");
+        TZpxMainForm fresh;
+        ScriptedDialogs dialogs;
+        fresh.OpenCommandLine({QDir(testFolder()).filePath("missing.zpx")});
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text, QString("Puzzle not in Zephyrtrace format or is corrupt."));
+        QVERIFY(PuzzleFileName.empty());
+        QCOMPARE(fresh.History[0]->text(), QString("&1 ALPHA"));
+        QVERIFY(!fresh.History[1]->isVisible());
+        QVERIFY(!fresh.History[2]->isVisible());
+        clearSettings();
+    }
+
     void newBuildsAndSavesThePuzzleAtOnce()
     {
         ScriptedDialogs dialogs;
