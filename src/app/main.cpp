@@ -7,6 +7,7 @@ int main(int argc, char* argv[])
 {
     zpx::TZpxApplication app(argc, argv);
     zpx::createApplicationWindows();
+    zpx::ZpxMainForm->CommandLine = QCoreApplication::arguments().mid(1);
     zpx::ZpxMainForm->show();
     // The start-up benchmark measures the way to the first shown main window.
     if (qEnvironmentVariableIsSet("ZPX_QUIT_AFTER_SHOW"))

@@ -254,11 +254,10 @@ void TZpxMainForm::FormShow()
     setFixedSize(size());
     LogoImage->move((this->width() - LogoImage->width()) / 2, LogoImage->y());
     ApplyToolSettings();
-    const QStringList parameters = QCoreApplication::arguments().mid(1);
-    if (parameters.isEmpty())
+    if (CommandLine.isEmpty())
         UpdateHistory();
     else
-        OpenCommandLine(parameters);
+        OpenCommandLine(CommandLine);
 }
 
 void TZpxMainForm::OpenCommandLine(const QStringList& arguments)

@@ -23,7 +23,8 @@ public:
     explicit TZpxMainForm(QWidget* parent = nullptr);
     ~TZpxMainForm() override;
 
-    // Loads the puzzle named on the command line ("file [-c]").
+    // The program's parameters ("file [-c]"), loaded when the window is first shown.
+    QStringList CommandLine;
     void OpenCommandLine(const QStringList& arguments);
 
     void PuzzleLoaded();
