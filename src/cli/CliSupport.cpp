@@ -77,8 +77,8 @@ int withPuzzleFile(const Arguments& args, const std::function<void(const TPuzzle
     TPuzzleRecord record;
     try {
         loadPuzzleFile(parsed.positional.front(), record);
-    } catch (const FileError&) {
-        return refuse("Puzzle not in Zephyrtrace format or is corrupt.");
+    } catch (const FileError& error) {
+        return refuse(error.what());
     }
     print(record);
     return ExitOk;

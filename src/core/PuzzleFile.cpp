@@ -53,8 +53,6 @@ std::string runtimeText(int error)
     }
 }
 
-const char* CorruptText = "Puzzle not in Zephyrtrace format or is corrupt.";
-
 }  // namespace
 
 PuzzleImage encodeRecord(const TPuzzleRecord& record)
@@ -82,7 +80,7 @@ TPuzzleRecord decodeRecord(std::span<const std::uint8_t, PuzzleFileSize> image)
     record.GridHeight = get2byte(&image[RecordOffset::GridHeight]);
     if (record.GridWidth < 1 || record.GridWidth > MaxColumns || record.GridHeight < 1
         || record.GridHeight > MaxRows)
-        throw FileError(CorruptText);
+        throw FileError(CorruptPuzzleMessage);
     std::memcpy(&record.Answers[0][0], &image[RecordOffset::Answers], GridCells);
     std::memcpy(&record.Entries[0][0], &image[RecordOffset::Entries], GridCells);
     std::int16_t* slots = &record.SquareSlots[0][0];
@@ -101,7 +99,7 @@ void loadPuzzleFile(const std::filesystem::path& path, TPuzzleRecord& record)
     std::ifstream in(path, std::ios::binary);
     PuzzleImage image{};
     if (!in || !in.read(reinterpret_cast<char*>(image.data()), image.size()))
-        throw FileError(CorruptText);
+        throw FileError(CorruptPuzzleMessage);
     record = decodeRecord(image);
 }
 

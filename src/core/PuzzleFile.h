@@ -40,8 +40,12 @@ constexpr std::size_t Byline = 11438;
 constexpr std::size_t PuzzleFileSize = 11519;
 using PuzzleImage = std::array<std::uint8_t, PuzzleFileSize>;
 
-// A file that cannot be read, is too short or holds an impossible grid size;
-// or a file that cannot be written. what() is the run-time text for the user.
+// What a puzzle that cannot be read, is too short or holds an impossible grid
+// size is reported as, in the program and in zpxtool alike.
+inline constexpr const char* CorruptPuzzleMessage = "Puzzle not in Zephyrtrace format or is corrupt.";
+
+// A file that cannot be read (what() is CorruptPuzzleMessage) or cannot be
+// written (what() is the run-time text for the user: "Disk full", ...).
 class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
