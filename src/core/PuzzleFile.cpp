@@ -1,16 +1,29 @@
 #include "core/PuzzleFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
+#include <charconv>
 #include <cstring>
-#include <fstream>
+#include <optional>
+#include <random>
 #include <system_error>
+#include <utility>
+
+namespace fs = std::filesystem;
 
 namespace zpx {
 
 namespace {
 
 constexpr std::size_t GridCells = MaxColumns * MaxRows;
+// Linux's own limit on the links followed while resolving one name.
+constexpr int MaxLinkHops = 40;
+// Tries at a fresh temporary name before a save gives up.
+constexpr int MaxTemporaryNames = 100;
 
 std::int16_t get2byte(const std::uint8_t* p)
 {
@@ -38,19 +51,238 @@ RecordString getString(const std::uint8_t* p)
     return s;
 }
 
-std::string runtimeText(int error)
+// The system's own words for an error the program has none for: "Input/output error."
+std::string systemSentence(int error)
+{
+    return std::generic_category().message(error) + ".";
+}
+
+FileError unreadable(const std::string& reason)
+{
+    return FileError(std::string(CorruptPuzzleMessage) + "\n" + reason);
+}
+
+FileError unreadable(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return unreadable("The file does not exist.");
+    case EACCES:
+    case EPERM:
+        return unreadable("You do not have permission to read it.");
+    case ELOOP:
+        return unreadable("Its symbolic links go round in a circle.");
+    default:
+        return unreadable(systemSentence(error));
+    }
+}
+
+void refuseUnlessRegular(const struct stat& status)
+{
+    if (S_ISDIR(status.st_mode))
+        throw unreadable("It is a folder, not a file.");
+    if (!S_ISREG(status.st_mode))
+        throw unreadable("It is not an ordinary file (a pipe or a device, for example).");
+}
+
+FileError unwritable(int error)
 {
     switch (error) {
     case ENOSPC:
-        return "Disk full";
+    case EDQUOT:
+        return FileError("Disk full");
     case EACCES:
     case EPERM:
+        return FileError("File access denied\nYou do not have permission to write in the puzzle's folder.");
     case EROFS:
+        return FileError("File access denied\nThe disk is read-only.");
     case EISDIR:
-        return "File access denied";
+        return FileError("File access denied\nA folder has the puzzle's name.");
+    case ENOENT:
+    case ENOTDIR:
+        return FileError("The folder does not exist.");
+    case ELOOP:
+        return FileError("The puzzle's symbolic links go round in a circle.");
     default:
-        return "I/O error " + std::to_string(error);
+        return FileError("I/O error " + std::to_string(error) + "\n" + systemSentence(error));
     }
+}
+
+void throwIfFailed(int error)
+{
+    if (error != 0)
+        throw unwritable(error);
+}
+
+ScopedSaveFault::Injector& saveFaultInjector()
+{
+    static ScopedSaveFault::Injector injector;
+    return injector;
+}
+
+// Runs one system call of a save, unless a test makes it fail; returns the
+// error number, 0 on success.
+template <typename SystemCall>
+int saveStep(SaveStep step, const fs::path& file, SystemCall call)
+{
+    if (const ScopedSaveFault::Injector& inject = saveFaultInjector())
+        if (const int error = inject(step, file))
+            return error;
+    return call() < 0 ? errno : 0;
+}
+
+// Reads until the buffer is full or the file ends; returns the bytes read.
+std::size_t readUpTo(int descriptor, std::span<std::uint8_t> buffer)
+{
+    std::size_t total = 0;
+    while (total < buffer.size()) {
+        const ssize_t count = ::read(descriptor, buffer.data() + total, buffer.size() - total);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            throw unreadable(errno);
+        if (count == 0)
+            break;
+        total += static_cast<std::size_t>(count);
+    }
+    return total;
+}
+
+// Owns an open file and closes it when it goes out of scope.
+class OpenFile {
+public:
+    explicit OpenFile(int descriptor) : descriptor(descriptor) {}
+    ~OpenFile()
+    {
+        if (descriptor >= 0)
+            ::close(descriptor);
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    int get() const { return descriptor; }
+
+private:
+    int descriptor;
+};
+
+// A save through a symbolic link replaces the file the link points at and
+// keeps the link, as editors do.
+fs::path fileBehindLinks(fs::path path)
+{
+    std::error_code error;
+    for (int hop = 0; fs::is_symlink(path, error); ++hop) {
+        if (hop == MaxLinkHops)
+            throw unwritable(ELOOP);
+        const fs::path link = fs::read_symlink(path, error);
+        throwIfFailed(error.value());
+        path = path.parent_path() / link;
+    }
+    return path;
+}
+
+// The permission bits of the file a save replaces; none when there is no file yet.
+std::optional<mode_t> permissionsOf(const fs::path& file)
+{
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return status.st_mode & 07777;
+}
+
+// The new puzzle file until it is renamed over the old one. Its name,
+// NAME.<random>.saving beside the puzzle, cannot be guessed in advance, and
+// it is created exclusively without following links, so a file or link
+// planted there is never written through. It is removed again if the save
+// fails on the way.
+class TemporaryFile {
+public:
+    TemporaryFile(const fs::path& puzzle, mode_t createMode)
+    {
+        std::random_device entropy;
+        for (int attempt = 0; attempt < MaxTemporaryNames; ++attempt) {
+            path = puzzle;
+            path += "." + randomName(entropy) + ".saving";
+            const int error = saveStep(SaveStep::CreateTemporary, path, [&] {
+                return descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                           createMode);
+            });
+            if (error != EEXIST) {
+                throwIfFailed(error);
+                return;
+            }
+        }
+        throw unwritable(EEXIST);
+    }
+
+    ~TemporaryFile()
+    {
+        if (descriptor >= 0)
+            ::close(descriptor);
+        if (!renamed)
+            ::unlink(path.c_str());
+    }
+
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    void setPermissions(mode_t bits)
+    {
+        throwIfFailed(saveStep(SaveStep::SetPermissions, path, [&] { return ::fchmod(descriptor, bits); }));
+    }
+
+    void write(std::span<const std::uint8_t> bytes)
+    {
+        while (!bytes.empty()) {
+            ssize_t written = 0;
+            const int error = saveStep(SaveStep::Write, path, [&] {
+                return written = ::write(descriptor, bytes.data(), bytes.size());
+            });
+            if (error == EINTR)
+                continue;
+            throwIfFailed(error);
+            bytes = bytes.subspan(static_cast<std::size_t>(written));
+        }
+    }
+
+    void syncToDisk()
+    {
+        throwIfFailed(saveStep(SaveStep::SyncFile, path, [&] { return ::fsync(descriptor); }));
+    }
+
+    // The descriptor is gone after close() whatever it reports.
+    void close()
+    {
+        throwIfFailed(saveStep(SaveStep::Close, path, [&] { return ::close(std::exchange(descriptor, -1)); }));
+    }
+
+    void renameOver(const fs::path& puzzle)
+    {
+        throwIfFailed(saveStep(SaveStep::Rename, puzzle, [&] { return ::rename(path.c_str(), puzzle.c_str()); }));
+        renamed = true;
+    }
+
+private:
+    static std::string randomName(std::random_device& entropy)
+    {
+        const std::uint64_t value = (std::uint64_t{entropy()} << 32) | entropy();
+        char text[16];
+        const auto end = std::to_chars(std::begin(text), std::end(text), value, 16).ptr;
+        return std::string(text, end);
+    }
+
+    fs::path path;
+    int descriptor = -1;
+    bool renamed = false;
+};
+
+// Makes the rename itself durable. The new puzzle is in place by then, so a
+// folder that cannot be flushed (some file systems refuse) fails no save.
+void syncFolder(const fs::path& folder)
+{
+    const OpenFile directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.get() >= 0)
+        saveStep(SaveStep::SyncFolder, folder, [&] { return ::fsync(directory.get()); });
 }
 
 }  // namespace
@@ -73,8 +305,10 @@ PuzzleImage encodeRecord(const TPuzzleRecord& record)
     return image;
 }
 
-TPuzzleRecord decodeRecord(std::span<const std::uint8_t, PuzzleFileSize> image)
+TPuzzleRecord decodeRecord(std::span<const std::uint8_t> image)
 {
+    if (image.size() < PuzzleFileSize)
+        throw FileError(CorruptPuzzleMessage);
     TPuzzleRecord record;
     record.GridWidth = get2byte(&image[RecordOffset::GridWidth]);
     record.GridHeight = get2byte(&image[RecordOffset::GridHeight]);
@@ -94,37 +328,51 @@ TPuzzleRecord decodeRecord(std::span<const std::uint8_t, PuzzleFileSize> image)
     return record;
 }
 
-void loadPuzzleFile(const std::filesystem::path& path, TPuzzleRecord& record)
+void loadPuzzleFile(const fs::path& path, TPuzzleRecord& record)
 {
-    std::ifstream in(path, std::ios::binary);
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0)
+        throw unreadable(errno);
+    refuseUnlessRegular(status);
+    // Non-blocking and checked again once open: a pipe put in the file's
+    // place since the first look cannot hang the program.
+    const OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0)
+        throw unreadable(errno);
+    if (::fstat(file.get(), &status) != 0)
+        throw unreadable(errno);
+    refuseUnlessRegular(status);
     PuzzleImage image{};
-    if (!in || !in.read(reinterpret_cast<char*>(image.data()), image.size()))
-        throw FileError(CorruptPuzzleMessage);
-    record = decodeRecord(image);
+    const std::size_t length = readUpTo(file.get(), image);
+    record = decodeRecord(std::span(image.data(), length));
 }
 
-void savePuzzleFile(const std::filesystem::path& path, const TPuzzleRecord& record)
+void savePuzzleFile(const fs::path& path, const TPuzzleRecord& record)
 {
     const PuzzleImage image = encodeRecord(record);
-    std::filesystem::path temporary = path;
-    temporary += ".saving";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file)
-        throw FileError(runtimeText(errno));
-    const bool written = std::fwrite(image.data(), 1, image.size(), file) == image.size();
-    const int writeError = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        const int error = written ? errno : writeError;
-        std::remove(temporary.c_str());
-        throw FileError(runtimeText(error));
-    }
-    std::error_code renameError;
-    std::filesystem::rename(temporary, path, renameError);
-    if (renameError) {
-        std::remove(temporary.c_str());
-        throw FileError(runtimeText(renameError.value()));
-    }
+    const fs::path puzzle = fileBehindLinks(path);
+    // A read-only puzzle stays unchanged, as when the file itself is written.
+    if (::access(puzzle.c_str(), W_OK) != 0 && errno != ENOENT)
+        throw errno == EACCES ? FileError("File access denied\nThe puzzle file is read-only.") : unwritable(errno);
+    const std::optional<mode_t> permissions = permissionsOf(puzzle);
+    TemporaryFile temporary(puzzle, permissions ? S_IRUSR | S_IWUSR : 0666);
+    if (permissions)
+        temporary.setPermissions(*permissions);
+    temporary.write(image);
+    temporary.syncToDisk();
+    temporary.close();
+    temporary.renameOver(puzzle);
+    syncFolder(puzzle.has_parent_path() ? puzzle.parent_path() : fs::path("."));
+}
+
+ScopedSaveFault::ScopedSaveFault(Injector inject)
+{
+    saveFaultInjector() = std::move(inject);
+}
+
+ScopedSaveFault::~ScopedSaveFault()
+{
+    saveFaultInjector() = nullptr;
 }
 
 }  // namespace zpx

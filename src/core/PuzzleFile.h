@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -40,25 +41,59 @@ constexpr std::size_t Byline = 11438;
 constexpr std::size_t PuzzleFileSize = 11519;
 using PuzzleImage = std::array<std::uint8_t, PuzzleFileSize>;
 
-// What a puzzle that cannot be read, is too short or holds an impossible grid
-// size is reported as, in the program and in zpxtool alike.
+// What a puzzle that is too short or holds an impossible grid size is
+// reported as, in the program and in zpxtool alike. A file that cannot be
+// read at all gets this sentence and a second line saying why ("The file
+// does not exist.").
 inline constexpr const char* CorruptPuzzleMessage = "Puzzle not in Zephyrtrace format or is corrupt.";
 
-// A file that cannot be read (what() is CorruptPuzzleMessage) or cannot be
-// written (what() is the run-time text for the user: "Disk full", ...).
+// A file that cannot be read (what() starts with CorruptPuzzleMessage) or
+// cannot be written (what() is the run-time text for the user: "Disk full",
+// "File access denied" and what was denied, ...).
 class FileError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
 PuzzleImage encodeRecord(const TPuzzleRecord& record);
-// Refuses (FileError) a grid size outside 1..31 × 1..21.
-TPuzzleRecord decodeRecord(std::span<const std::uint8_t, PuzzleFileSize> image);
+// Refuses (FileError) an image shorter than the record and a grid size
+// outside 1..31 × 1..21; bytes after the record are ignored.
+TPuzzleRecord decodeRecord(std::span<const std::uint8_t> image);
 
 // Reads a puzzle file; the record is only replaced after the read succeeded.
+// Only regular files are opened: a pipe or a device is refused at once.
 void loadPuzzleFile(const std::filesystem::path& path, TPuzzleRecord& record);
-// Writes a temporary file beside `path`, then renames it over `path`, so a
-// failing save leaves the previous file as it was.
+
+// Writes the record to a new file of an unpredictable name beside `path`
+// (never following a link planted there), flushes it to the disk and renames
+// it over `path`, so a failing save leaves the previous file as it was. The
+// new file keeps the old one's permissions; when `path` is a symbolic link,
+// the file it points at is replaced and the link stays. A read-only puzzle
+// file is refused, as writing it in place would be.
 void savePuzzleFile(const std::filesystem::path& path, const TPuzzleRecord& record);
+
+// The system calls of a save, in order.
+enum class SaveStep {
+    CreateTemporary,  // the file is the temporary file
+    SetPermissions,
+    Write,
+    SyncFile,
+    Close,
+    Rename,           // the file is the puzzle file being replaced
+    SyncFolder,       // the file is the folder; a failure here is not a failed save
+};
+
+// While one exists, `inject` is asked before every step of every save; a
+// non-zero answer makes that step fail with that error number instead of
+// running it. Tests use it to make a save fail anywhere, or to plant a file
+// at the temporary name just before it is created.
+class ScopedSaveFault {
+public:
+    using Injector = std::function<int(SaveStep step, const std::filesystem::path& file)>;
+    explicit ScopedSaveFault(Injector inject);
+    ~ScopedSaveFault();
+    ScopedSaveFault(const ScopedSaveFault&) = delete;
+    ScopedSaveFault& operator=(const ScopedSaveFault&) = delete;
+};
 
 }  // namespace zpx

@@ -203,10 +203,16 @@ TEST_F(Zpxtool, InfoRefusesWhatIsNotAPuzzle)
     const std::string exactFile = file("exact.zpx", std::string(image.begin(), image.end()));
     std::string badSize(image.begin(), image.end());
     badSize[0] = 40;
-    for (const std::string& refused : {shortFile, file("bad.zpx", badSize), path("missing.zpx")}) {
+    const std::string corrupt = "Puzzle not in Zephyrtrace format or is corrupt.\n";
+    const std::pair<std::string, std::string> refusals[] = {
+        {shortFile, corrupt},
+        {file("bad.zpx", badSize), corrupt},
+        {path("missing.zpx"), corrupt + "The file does not exist.\n"},
+    };
+    for (const auto& [refused, message] : refusals) {
         const RunResult info = run({"info", refused});
         EXPECT_EQ(info.exitCode, 1) << refused;
-        EXPECT_EQ(info.err, "Puzzle not in Zephyrtrace format or is corrupt.\n");
+        EXPECT_EQ(info.err, message);
         EXPECT_TRUE(info.out.empty());
     }
     EXPECT_EQ(run({"info", exactFile}).exitCode, 0);
