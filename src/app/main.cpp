@@ -1,5 +1,6 @@
+#include "app/ApplicationWindowsUnit.h"
+#include "app/ZpxMainUnit.h"
 #include "core/ZpxApplicationUnit.h"
-#include "core/ZpxMainUnit.h"
 
 #include <QTimer>
 

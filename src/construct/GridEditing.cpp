@@ -1,7 +1,6 @@
 #include "construct/GridEditing.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace zpx {
 
@@ -91,14 +90,6 @@ void spillWord(TPuzzleRecord& record, int word)
         return;
     for (int position = MaxWordLetters; position >= 2; --position)
         clearSlot(record, letterSlot(position, word));
-}
-
-int scaledFontSize(int fontSize, int square, int autoSquare)
-{
-    if (autoSquare < 1)
-        return fontSize;
-    // Exact in doubles for every size a screen can have; nearbyint rounds halves to even.
-    return static_cast<int>(std::nearbyint(static_cast<double>(fontSize) * square / autoSquare));
 }
 
 int snappedSquare(int outerWidth, int count)

@@ -69,10 +69,6 @@ LetterRemoval removeLetter(TPuzzleRecord& record, int word, int position);
 // Clears word w down to its first letter (Spill).
 void spillWord(TPuzzleRecord& record, int word);
 
-// A font size scaled by square ÷ automatic square, to the nearest integer
-// with halves going to the even neighbour: 11 × 30 ÷ 20 = 16.5 gives 16.
-int scaledFontSize(int fontSize, int square, int autoSquare);
-
 // The square size that keeps a window of the given outer width snapped to
 // whole squares: the client holds count squares and one closing line, the
 // frame takes 8 pixels. Never below 1.

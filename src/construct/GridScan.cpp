@@ -23,13 +23,12 @@ std::vector<std::string> scanGrid(const TPuzzleRecord& record)
                 seen.reset();
                 continue;
             }
-            const int slot = record.squareSlot(c, r);
-            const int word = slot % 100;
-            if (slot < 100 || slot / 100 > MaxWordLetters || word < 1 || word > MaxWords)
+            const auto slot = record.slotAt(c, r);
+            if (!slot)
                 continue;
-            if (seen[word])
-                repeated[word] = true;
-            seen[word] = true;
+            if (seen[slot->word])
+                repeated[slot->word] = true;
+            seen[slot->word] = true;
         }
 
     std::vector<std::string> lines;

@@ -4,7 +4,8 @@
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
 #include "core/SettingsLookUnit.h"
-#include "core/ZpxMainUnit.h"
+#include "core/WindowPlacesUnit.h"
+#include "core/WindowStyleUnit.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,12 +19,12 @@ TLettersDistForm* LettersDistForm = nullptr;
 
 namespace {
 
-const QColor Silver(0xC0, 0xC0, 0xC0);
+const QColor& Silver = StandardColour::Silver;
 constexpr int LettersPerRow = 9;
 
 }  // namespace
 
-TLettersDistForm::TLettersDistForm(QWidget* parent) : QWidget(parent, Qt::Tool)
+TLettersDistForm::TLettersDistForm(QWidget* parent) : QWidget(parent, ToolWindowFlags)
 {
     setWindowTitle(QStringLiteral("Letters Distribution"));
     QFont formFont(QStringLiteral("Courier New"));
@@ -48,7 +49,7 @@ TLettersDistForm::TLettersDistForm(QWidget* parent) : QWidget(parent, Qt::Tool)
 
 void TLettersDistForm::ApplyScreenBounds()
 {
-    const QRect main = frameBounds(ZpxMainForm, captionHeight());
+    const QRect main = anchorBounds(PlacementAnchor::Main);
     const int width = screenWidth() - main.width() - 6;
     const int height = main.height();
     int left = main.width() + 4;

@@ -36,10 +36,8 @@ PuzzleAnalysis analyzePuzzle(const TPuzzleRecord& record)
             const std::uint8_t letter = record.answer(c, r);
             // A letter erased in grid editing leaves its square without a letter: shown as a space.
             const char shown = letter >= 'A' && letter <= 'Z' ? static_cast<char>(letter) : ' ';
-            const int slot = record.squareSlot(c, r);
-            const int word = slot % 100;
-            if (slot / 100 == 1 && word >= 1 && word <= MaxWords)
-                line[word - 1] = shown;
+            if (const auto slot = record.slotAt(c, r); slot && slot->position == 1)
+                line[slot->word - 1] = shown;
             quotation += shown;
             ++analysis.letters;
         }

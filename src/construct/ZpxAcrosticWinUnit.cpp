@@ -1,13 +1,11 @@
 #include "construct/ZpxAcrosticWinUnit.h"
 
 #include "construct/OwnerDrawnListUnit.h"
-
 #include "construct/WordTexts.h"
-#include "construct/ZpxGridUnit.h"
-#include "construct/ZpxTitleUnit.h"
 #include "core/PuzzleRecord.h"
-#include "core/SharedState.h"
 #include "core/ScreenMetricsUnit.h"
+#include "core/WindowRefreshUnit.h"
+#include "core/WindowStyleUnit.h"
 
 #include <QEvent>
 #include <QListWidget>
@@ -49,7 +47,7 @@ protected:
 
 }  // namespace
 
-TAcrosticWinForm::TAcrosticWinForm(QWidget* parent) : QWidget(parent, Qt::Tool)
+TAcrosticWinForm::TAcrosticWinForm(QWidget* parent) : QWidget(parent, ToolWindowFlags)
 {
     setWindowTitle(QStringLiteral("Acrostic"));
     // 400 × 300 is the whole window, frame and caption included.
@@ -102,10 +100,7 @@ void TAcrosticWinForm::AcrListMouseUp()
     const QList<QListWidgetItem*> selected = AcrList->selectedItems();
     if (selected.isEmpty())
         return;
-    const int line = AcrList->row(selected.front());
-    SelectedWord = line + 1;
-    ZpxGridForm->Repaint();
-    ZpxTitleForm->FormMouseUp(QPoint(line * AuthorTitleSquare, 1));
+    afterWordListClick(AcrList->row(selected.front()) + 1);
 }
 
 void TAcrosticWinForm::FormShow()

@@ -2,6 +2,8 @@
 
 #include "construct/PuzzleAnalysis.h"
 #include "core/PuzzleRecord.h"
+#include "core/WindowStyleUnit.h"
+#include "core/ZpxApplicationUnit.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -29,12 +31,12 @@ QLabel* colouredLabel(QWidget* parent, const QColor& colour)
 }  // namespace
 
 TZpxAnalyzeForm::TZpxAnalyzeForm(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, ToolWindowFlags | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Puzzle Analysis"));
     setFixedSize(572, 193);
     QPalette silver = palette();
-    silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    silver.setColor(QPalette::Window, StandardColour::Silver);
     setPalette(silver);
     setAutoFillBackground(true);
 
@@ -56,7 +58,7 @@ TZpxAnalyzeForm::TZpxAnalyzeForm(QWidget* parent)
 
     OkBtn = new QPushButton(QStringLiteral("&Close"), this);
     OkBtn->setGeometry(8, 156, 75, 25);
-    connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connectGuarded(OkBtn, &QPushButton::clicked, this, [this] { accept(); });
 }
 
 void TZpxAnalyzeForm::FormShow()

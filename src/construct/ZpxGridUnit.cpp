@@ -1,25 +1,21 @@
 #include "construct/ZpxGridUnit.h"
 
-#include "construct/ZpxAcrosticWinUnit.h"
-#include "construct/ZpxTitleUnit.h"
-#include "core/Cp1252.h"
 #include "core/PuzzleRecord.h"
-#include "core/ResourcesUnit.h"
 #include "core/ScreenMetricsUnit.h"
 #include "core/SettingsLookUnit.h"
 #include "core/SharedState.h"
+#include "core/WindowPlacesUnit.h"
+#include "core/WindowRefreshUnit.h"
+#include "core/WindowStyleUnit.h"
 #include "core/ZpxProcsUnit.h"
 
-#include <QCloseEvent>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
-#include <QRegion>
 
 #include <algorithm>
-#include <array>
 
 namespace zpx {
 
@@ -27,11 +23,11 @@ TZpxGridForm* ZpxGridForm = nullptr;
 
 namespace {
 
-const QColor Green(0x00, 0xFF, 0x00);
-const QColor Yellow(0xFF, 0xFF, 0x00);
-const QColor Gray(0x80, 0x80, 0x80);
-const QColor Silver(0xC0, 0xC0, 0xC0);
-const QColor Red(0xFF, 0x00, 0x00);
+const QColor& Green = StandardColour::Lime;
+const QColor& Yellow = StandardColour::Yellow;
+const QColor& Gray = StandardColour::Gray;
+const QColor& Silver = StandardColour::Silver;
+const QColor& Red = StandardColour::Red;
 
 const QString AcrosticWordLimit = QStringLiteral("Acrostic word is limited to 30 characters.");
 
@@ -40,56 +36,14 @@ bool gridEditing() { return Mode == ModeGridEditing; }
 
 }  // namespace
 
-QChar letterChar(std::uint8_t letter)
-{
-    static const std::array<QChar, 256> table = [] {
-        std::array<QChar, 256> chars{};
-        for (int code = 0; code < 256; ++code) {
-            const std::string byte(1, static_cast<char>(code));
-            const QString text = QString::fromUtf8(cp1252ToUtf8(byte));
-            chars[code] = text.isEmpty() ? QChar() : text.front();
-        }
-        return chars;
-    }();
-    return table[letter];
-}
-
-void SquareLetters::draw(QPainter& painter, int left, int top, int square, int textTop, std::uint8_t letter)
-{
-    if (painter.font() != font) {
-        font = painter.font();
-        widths.fill(-1);
-    }
-    if (widths[letter] < 0) {
-        const QChar ch = letterChar(letter);
-        widths[letter] = ch.isNull() ? 0 : QFontMetrics(font, painter.device()).horizontalAdvance(ch);
-        texts[letter] = QStaticText(ch.isNull() ? QString() : QString(ch));
-        texts[letter].setTextFormat(Qt::PlainText);
-        texts[letter].prepare(QTransform(), font);
-    }
-    if (widths[letter] > 0)
-        painter.drawStaticText(left + (square - widths[letter]) / 2, top + textTop, texts[letter]);
-}
-
-void afterWordChanged(int word)
-{
-    if (ZpxTitleForm)
-        ZpxTitleForm->Repaint();
-    if (AcrosticWinForm && AcrosticWinForm->isVisible())
-        AcrosticWinForm->RefreshWordLine(word);
-    Modified = true;
-}
-
-TZpxGridForm::TZpxGridForm(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+TZpxGridForm::TZpxGridForm(QWidget* parent) : TCanvasForm(Qt::white, Closing::OnlyByProgram, parent)
 {
     FormCreate();
 }
 
 void TZpxGridForm::FormCreate()
 {
-    // The canvas is the double buffer: Qt only copies it to the screen.
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    setPlacementAnchor(PlacementAnchor::Grid, this);
     setFocusPolicy(Qt::StrongFocus);
     QFont initial(QStringLiteral("Arial"));
     initial.setPixelSize(15);
@@ -97,27 +51,6 @@ void TZpxGridForm::FormCreate()
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
     setPalette(colours);
-}
-
-QFont squareFont(int square)
-{
-    QFont font = fontFromSettings(QString(), QStringLiteral("Arial"), 11, 0);
-    const int fontSize = ZpxProcs->ReadSetting(QStringLiteral("FontSize"), 11);
-    const int scaled = scaledFontSize(fontSize, square, AutoSquare);
-    // A negative size is a height in pixels, as the font setting may hold it.
-    if (fontSize < 0)
-        font.setPixelSize(std::max(1, -scaled));
-    else
-        font.setPointSize(std::max(1, scaled));
-    return font;
-}
-
-void applyPencilCursor(QWidget* window)
-{
-    if (ZpxProcs->ReadSetting(QStringLiteral("UseCursors"), 0) == 1)
-        window->setCursor(pencilCursor());
-    else
-        window->unsetCursor();
 }
 
 void TZpxGridForm::ApplySettings()
@@ -161,13 +94,6 @@ void TZpxGridForm::ApplyScreenBounds()
     setFont(squareFont(ScreenSquare));
 }
 
-void TZpxGridForm::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
 void TZpxGridForm::FormShow()
 {
     Cheated = false;
@@ -181,18 +107,10 @@ void TZpxGridForm::FormShow()
     Repaint();
 }
 
-void TZpxGridForm::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    FormResize();
-}
-
 void TZpxGridForm::FormResize()
 {
-    // Snapping the bounds resizes the window again; that nested call has nothing left to do.
-    if (Resizing || PuzzleRecord.width() < 1)
+    if (PuzzleRecord.width() < 1)
         return;
-    Resizing = true;
     ClearCursor();
     const int caption = smallCaptionHeight();
     const QRect outer = frameBounds(this, caption);
@@ -203,14 +121,11 @@ void TZpxGridForm::FormResize()
         setFrameBounds(this, snapped, caption);
     setFont(squareFont(ScreenSquare));
     Repaint();
-    Resizing = false;
 }
 
-void TZpxGridForm::prepareCanvas()
+void TZpxGridForm::prepareGridCanvas()
 {
-    const QSize size(PuzzleRecord.width() * ScreenSquare + 1, PuzzleRecord.height() * ScreenSquare + 1);
-    if (Canvas.size() != size)
-        Canvas = QImage(size, QImage::Format_RGB32);
+    prepareCanvas({PuzzleRecord.width() * ScreenSquare + 1, PuzzleRecord.height() * ScreenSquare + 1});
 }
 
 QRect TZpxGridForm::squareRect(GridSquare square) const
@@ -219,15 +134,9 @@ QRect TZpxGridForm::squareRect(GridSquare square) const
             ScreenSquare + 1};
 }
 
-void TZpxGridForm::Repaint()
-{
-    FormPaint();
-    update();
-}
-
 void TZpxGridForm::FormPaint()
 {
-    prepareCanvas();
+    prepareGridCanvas();
     if (Canvas.isNull())
         return;
     QPainter painter(&Canvas);
@@ -248,16 +157,16 @@ void TZpxGridForm::FormPaint()
             if (solving()) {
                 letter = PuzzleRecord.entry(c, r);
             } else {
-                const int slot = PuzzleRecord.squareSlot(c, r);
-                const bool ofSelectedWord = w != 0 && slot >= 100 && slot % 100 == w;
-                if (ofSelectedWord && slot / 100 == 1) {
+                const auto slot = PuzzleRecord.slotAt(c, r);
+                const bool ofSelectedWord = slot && slot->word == w;
+                if (ofSelectedWord && slot->position == 1) {
                     brush = Green;
                     letterColor = Gray;
                 } else if (ofSelectedWord) {
                     brush = Yellow;
                     letterColor = Silver;
                 }
-                if (slot == 0 || ofSelectedWord)
+                if (PuzzleRecord.squareSlot(c, r) == 0 || ofSelectedWord)
                     letter = PuzzleRecord.answer(c, r);
             }
             const int x = (c - 1) * s;
@@ -308,7 +217,7 @@ void TZpxGridForm::PaintSquare(int column, int row, int state)
 {
     if (!PuzzleRecord.inGrid(column, row))
         return;
-    prepareCanvas();
+    prepareGridCanvas();
     const GridSquare square{column, row};
     QPainter painter(&Canvas);
     painter.setFont(font());
@@ -330,7 +239,7 @@ void TZpxGridForm::paintRun(const QColor& brush)
     const auto cursor = cursorSquare();
     if (!cursor)
         return;
-    prepareCanvas();
+    prepareGridCanvas();
     QPainter painter(&Canvas);
     painter.setFont(font());
     for (const GridSquare square : cursorRun(PuzzleRecord, *cursor, gridEditing())) {
@@ -358,7 +267,7 @@ void TZpxGridForm::setCursorSquare(std::optional<GridSquare> square, QPoint poin
 void TZpxGridForm::ShowAnswers()
 {
     Cheated = true;
-    prepareCanvas();
+    prepareGridCanvas();
     QPainter painter(&Canvas);
     painter.setFont(font());
     painter.setPen(Gray);
@@ -375,7 +284,7 @@ void TZpxGridForm::ShowAnswers()
 void TZpxGridForm::MarkErrors()
 {
     ZpxProcs->Delay(5);
-    prepareCanvas();
+    prepareGridCanvas();
     QPainter painter(&Canvas);
     painter.setPen(QPen(Red, 2));
     const int s = ScreenSquare;
@@ -399,7 +308,7 @@ void TZpxGridForm::Celebrate()
     const int columns = PuzzleRecord.width();
     const int rows = PuzzleRecord.height();
     for (int pass = 0; pass < 120 && columns > 0 && rows > 0; ++pass) {
-        prepareCanvas();
+        prepareGridCanvas();
         {
             QPainter painter(&Canvas);
             painter.setFont(font());
@@ -415,14 +324,6 @@ void TZpxGridForm::Celebrate()
         ZpxProcs->Delay(2);
     }
     Repaint();
-}
-
-void TZpxGridForm::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), Canvas, event->rect());
-    for (const QRect& outside : QRegion(event->rect()).subtracted(QRect(QPoint(), Canvas.size())))
-        painter.fillRect(outside, Qt::white);
 }
 
 void TZpxGridForm::mousePressEvent(QMouseEvent* event)
@@ -517,7 +418,7 @@ void TZpxGridForm::EnterCharacter(char ch)
     }
     stored = ch == ' ' ? 0 : static_cast<std::uint8_t>(ch);
     {
-        prepareCanvas();
+        prepareGridCanvas();
         QPainter painter(&Canvas);
         painter.setFont(font());
         drawSquare(painter, *cursor, BlankColor, LetterColor, stored);
@@ -531,14 +432,8 @@ void TZpxGridForm::EnterCharacter(char ch)
         setCursorSquare(std::nullopt, {});
 
     if (solving())
-        afterEntryChanged(*cursor);
+        afterEntryChanged(cursor->column, cursor->row);
     Modified = true;
-}
-
-void TZpxGridForm::afterEntryChanged(GridSquare square)
-{
-    if (PuzzleRecord.squareSlot(square.column, square.row) / 100 == 1 && ZpxTitleForm)
-        ZpxTitleForm->Repaint();
 }
 
 void TZpxGridForm::StepBack()
@@ -551,26 +446,13 @@ void TZpxGridForm::StepBack()
         CursorPoint = QPoint(PuzzleRecord.width() * ScreenSquare - 1, (target.row - 1) * ScreenSquare);
     else if (target.column != cursor->column)
         CursorPoint = QPoint((target.column - 1) * ScreenSquare, (target.row - 1) * ScreenSquare);
-    prepareCanvas();
+    prepareGridCanvas();
     {
         QPainter painter(&Canvas);
         painter.setFont(font());
         drawSquare(painter, target, Yellow, LetterColor, shownLetter(target));
     }
     showSquare(target);
-}
-
-void TZpxGridForm::closeEvent(QCloseEvent* event)
-{
-    if (FormCloseQuery())
-        event->accept();
-    else
-        event->ignore();
-}
-
-bool TZpxGridForm::FormCloseQuery()
-{
-    return AllowClose;
 }
 
 }  // namespace zpx

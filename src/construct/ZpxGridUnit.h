@@ -8,35 +8,17 @@
 // single squares, Repaint redraws the whole canvas.
 
 #include "construct/GridEditing.h"
+#include "core/CanvasFormUnit.h"
 
 #include <QColor>
-#include <QFont>
-#include <QImage>
 #include <QPoint>
-#include <QStaticText>
-#include <QWidget>
 
-#include <array>
 #include <cstdint>
 #include <optional>
 
 namespace zpx {
 
-// Draws letters centred in squares as the grid and author-title windows
-// place them: at (left + (square - text width) div 2, top + TextTop). Each
-// letter is laid out once per font, which keeps a full grid paint fast.
-class SquareLetters {
-public:
-    SquareLetters() { widths.fill(-1); }
-    void draw(QPainter& painter, int left, int top, int square, int textTop, std::uint8_t letter);
-
-private:
-    QFont font;
-    std::array<QStaticText, 256> texts;
-    std::array<int, 256> widths;  // -1 until the letter is laid out in `font`
-};
-
-class TZpxGridForm : public QWidget {
+class TZpxGridForm : public TCanvasForm {
     Q_OBJECT
 
 public:
@@ -50,11 +32,7 @@ public:
     void ShowAnswers();
     void MarkErrors();
     void Celebrate();
-    // Redraws the whole canvas from the record (FormPaint) and shows it.
-    void Repaint();
 
-    // What the window shows, for the windows that print it and for tests.
-    const QImage& canvas() const { return Canvas; }
     std::optional<GridSquare> cursorSquare() const;
 
     bool Cheated = false;
@@ -64,59 +42,34 @@ public:
     int TextTop = 0;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void FormShow() override;
+    void FormPaint() override;
+    void FormResize() override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate();
-    void FormShow();
-    void FormPaint();
-    void FormResize();
     void FormMouseDown(Qt::MouseButton button, QPoint position);
     void FormKeyDown(QKeyEvent* event);
     void FormKeyPress(char key);
-    bool FormCloseQuery();
     void EnterCharacter(char ch);
     void StepBack();
 
     void setCursorSquare(std::optional<GridSquare> square, QPoint point);
     void paintRun(const QColor& brush);
-    void prepareCanvas();
+    void prepareGridCanvas();
     QRect squareRect(GridSquare square) const;
     void drawSquare(QPainter& painter, GridSquare square, const QColor& brush, const QColor& letterColor,
                     std::uint8_t letter);
     void drawLetter(QPainter& painter, int x, int y, std::uint8_t letter);
     std::uint8_t shownLetter(GridSquare square) const;
     void showSquare(GridSquare square);
-    void afterEntryChanged(GridSquare square);
 
     // CursorPoint: the click that set the cursor or the square it moved to.
     std::optional<QPoint> CursorPoint;
-    QImage Canvas;
-    SquareLetters Letters;
-    bool Resizing = false;
 };
 
 extern TZpxGridForm* ZpxGridForm;
-
-// After a grid click, a letter removal or Spill changed word w: refreshes
-// the windows that show the word's letters (the grid squares themselves are
-// the caller's) and marks the puzzle modified.
-void afterWordChanged(int word);
-
-// The letter shown for a record byte: Windows-1252 decoded.
-QChar letterChar(std::uint8_t letter);
-
-// The letter font of the grid and author-title windows for squares of the
-// given size: the font settings, its size scaled by square ÷ AutoSquare.
-QFont squareFont(int square);
-
-// The "PENCIL" pointer when "UseCursors" is 1 and the program carries it,
-// otherwise the default arrow.
-void applyPencilCursor(QWidget* window);
 
 }  // namespace zpx

@@ -5,6 +5,8 @@
 #include "core/PuzzleRecord.h"
 #include "core/SFXUnit.h"
 #include "core/SharedState.h"
+#include "core/WindowStyleUnit.h"
+#include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
 
 #include <QDateTime>
@@ -56,7 +58,7 @@ QFont courierNew()
 
 }  // namespace
 
-TZpxInputForm::TZpxInputForm(QWidget* parent) : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+TZpxInputForm::TZpxInputForm(QWidget* parent) : QDialog(parent, ToolWindowFlags | Qt::WindowStaysOnTopHint)
 {
     setFixedSize(434, 322);
 }
@@ -114,10 +116,10 @@ void TZpxInputForm::createComponents()
     CancelBtn->setAutoDefault(false);
     OkBtn->setAutoDefault(false);
 
-    connect(AutoBtn, &QRadioButton::clicked, this, &TZpxInputForm::AutoBtnClick);
-    connect(ManualBtn, &QRadioButton::clicked, this, &TZpxInputForm::AutoBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(OkBtn, &QPushButton::clicked, this, &TZpxInputForm::OkBtnClick);
+    connectGuarded(AutoBtn, &QRadioButton::clicked, this, [this] { AutoBtnClick(); });
+    connectGuarded(ManualBtn, &QRadioButton::clicked, this, [this] { AutoBtnClick(); });
+    connectGuarded(CancelBtn, &QPushButton::clicked, this, [this] { reject(); });
+    connectGuarded(OkBtn, &QPushButton::clicked, this, [this] { OkBtnClick(); });
 }
 
 void TZpxInputForm::setVisible(bool visible)

@@ -1,13 +1,12 @@
 #include "construct/ZpxScanUnit.h"
 
-#include "construct/OwnerDrawnListUnit.h"
-
 #include "construct/GridScan.h"
-#include "construct/ZpxGridUnit.h"
-#include "construct/ZpxTitleUnit.h"
+#include "construct/OwnerDrawnListUnit.h"
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
-#include "core/SharedState.h"
+#include "core/WindowRefreshUnit.h"
+#include "core/WindowStyleUnit.h"
+#include "core/ZpxApplicationUnit.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -22,7 +21,6 @@ TZpxScanForm* ZpxScanForm = nullptr;
 
 namespace {
 
-const QColor Silver(0xC0, 0xC0, 0xC0);
 constexpr int ItemHeight = 16;
 
 // DupeListDrawItem: the label up to its "." and the letters in one column for all lines.
@@ -60,21 +58,21 @@ int lineWord(const QString& line)
 
 }  // namespace
 
-TZpxScanForm::TZpxScanForm(QWidget* parent) : QWidget(parent, Qt::Tool)
+TZpxScanForm::TZpxScanForm(QWidget* parent) : QWidget(parent, ToolWindowFlags)
 {
     setWindowTitle(QStringLiteral("Scan Grid"));
     QFont formFont(QStringLiteral("Arial"));
     formFont.setPixelSize(13);
     setFont(formFont);
     QPalette silver = palette();
-    silver.setColor(QPalette::Window, Silver);
+    silver.setColor(QPalette::Window, StandardColour::Silver);
     setPalette(silver);
     setAutoFillBackground(true);
 
     DupeList = new QListWidget(this);
     DupeList->setUniformItemSizes(true);
     DupeList->setItemDelegate(new DupeListDrawItem(DupeList));
-    connect(DupeList, &QListWidget::itemClicked, this, &TZpxScanForm::DupeListClick);
+    connectGuarded(DupeList, &QListWidget::itemClicked, this, [this] { DupeListClick(); });
 
     ErrPanel = new QLabel(QStringLiteral("No Matches Found"), this);
     ErrPanel->setWordWrap(true);
@@ -86,8 +84,8 @@ TZpxScanForm::TZpxScanForm(QWidget* parent) : QWidget(parent, Qt::Tool)
 
     RescanBtn = new QPushButton(QStringLiteral("&Rescan"), this);
     CloseBtn = new QPushButton(QStringLiteral("&Close"), this);
-    connect(RescanBtn, &QPushButton::clicked, this, &TZpxScanForm::RescanBtnClick);
-    connect(CloseBtn, &QPushButton::clicked, this, &TZpxScanForm::CloseBtnClick);
+    connectGuarded(RescanBtn, &QPushButton::clicked, this, [this] { RescanBtnClick(); });
+    connectGuarded(CloseBtn, &QPushButton::clicked, this, [this] { CloseBtnClick(); });
 
     // The list follows all four sides; the notice lies over it, the buttons below.
     auto* layout = new QGridLayout(this);
@@ -120,9 +118,7 @@ void TZpxScanForm::DupeListClick()
     const int word = item ? lineWord(item->text()) : 0;
     if (word == 0)
         return;
-    SelectedWord = word;
-    ZpxTitleForm->Repaint();
-    ZpxGridForm->Repaint();
+    afterScanPick(word);
 }
 
 void TZpxScanForm::RescanBtnClick()

@@ -1,19 +1,18 @@
 #include "construct/ZpxTitleUnit.h"
 
 #include "construct/GridEditing.h"
-#include "construct/ZpxAcrosticWinUnit.h"
-#include "construct/ZpxGridUnit.h"
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
 #include "core/SettingsLookUnit.h"
 #include "core/SharedState.h"
+#include "core/WindowPlacesUnit.h"
+#include "core/WindowRefreshUnit.h"
+#include "core/WindowStyleUnit.h"
 #include "core/ZpxProcsUnit.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegion>
 
 #include <algorithm>
 
@@ -23,9 +22,12 @@ TZpxTitleForm* ZpxTitleForm = nullptr;
 
 namespace {
 
-const QColor Yellow(0xFF, 0xFF, 0x00);
-const QColor Gray(0x80, 0x80, 0x80);
-const QColor Silver(0xC0, 0xC0, 0xC0);
+const QColor& Yellow = StandardColour::Yellow;
+const QColor& Gray = StandardColour::Gray;
+const QColor& Silver = StandardColour::Silver;
+
+// A first-letter byte the top row never draws, like 0.
+constexpr std::uint8_t UndrawnLetter = 255;
 
 bool solving() { return Mode == ModeSolve; }
 
@@ -35,15 +37,14 @@ int shownWords(int wordCount) { return std::max(1, wordCount); }
 }  // namespace
 
 TZpxTitleForm::TZpxTitleForm(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), Bevel1(new QFrame(this))
+    : TCanvasForm(StandardColour::Silver, Closing::OnlyByProgram, parent), Bevel1(new QFrame(this))
 {
     FormCreate();
 }
 
 void TZpxTitleForm::FormCreate()
 {
-    // The canvas is the double buffer: Qt only copies it to the screen.
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    setPlacementAnchor(PlacementAnchor::AuthorTitle, this);
     setWindowTitle(QStringLiteral("Author-Title"));
     QFont initial(QStringLiteral("Arial"));
     initial.setPixelSize(15);
@@ -51,13 +52,6 @@ void TZpxTitleForm::FormCreate()
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     // The bevel is a drawn line only: clicks on it belong to the window.
     Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void TZpxTitleForm::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
 }
 
 void TZpxTitleForm::FormShow()
@@ -88,7 +82,8 @@ void TZpxTitleForm::ApplyScreenBounds()
     const int height = solving() ? captionHeight() + a + 8 : captionHeight() + 2 * a + 14;
 
     const int caption = smallCaptionHeight();
-    const int gridBottom = ZpxGridForm ? frameBounds(ZpxGridForm, caption).bottom() + 1 : 0;
+    const QRect grid = anchorBounds(PlacementAnchor::Grid);
+    const int gridBottom = grid.isNull() ? 0 : grid.bottom() + 1;
     int left = (screenWidth() - width) / 2;
     int top = gridBottom + 1;
     if (const auto stored = readScreenBounds(QStringLiteral("ScreenBoundsAuthorTitle"))) {
@@ -112,18 +107,8 @@ void TZpxTitleForm::ApplyScreenBounds()
     setFont(squareFont(AuthorTitleSquare));
 }
 
-void TZpxTitleForm::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    FormResize();
-}
-
 void TZpxTitleForm::FormResize()
 {
-    // Snapping the bounds resizes the window again; that nested call has nothing left to do.
-    if (Resizing)
-        return;
-    Resizing = true;
     const int caption = smallCaptionHeight();
     const QRect outer = frameBounds(this, caption);
     QRect snapped;
@@ -141,7 +126,6 @@ void TZpxTitleForm::FormResize()
         setFrameBounds(this, snapped, caption);
     setFont(squareFont(AuthorTitleSquare));
     Repaint();
-    Resizing = false;
 }
 
 QSize TZpxTitleForm::canvasSize() const
@@ -150,12 +134,6 @@ QSize TZpxTitleForm::canvasSize() const
     if (solving())
         return {a * shownWords(WordCount) + 1, a};
     return {30 * a + 1, 2 * a + 6};
-}
-
-void TZpxTitleForm::Repaint()
-{
-    FormPaint();
-    update();
 }
 
 void TZpxTitleForm::drawLetter(QPainter& painter, int x, int y, std::uint8_t letter)
@@ -168,8 +146,7 @@ void TZpxTitleForm::FormPaint()
     const int a = AuthorTitleSquare;
     if (a < 1)
         return;
-    if (Canvas.size() != canvasSize())
-        Canvas = QImage(canvasSize(), QImage::Format_RGB32);
+    prepareCanvas(canvasSize());
     Canvas.fill(Silver);
     QPainter painter(&Canvas);
     painter.setFont(font());
@@ -186,7 +163,7 @@ void TZpxTitleForm::FormPaint()
         if (c == 0 || PuzzleRecord.isFilled(c, r))
             continue;
         const std::uint8_t letter = solving() ? PuzzleRecord.entry(c, r) : PuzzleRecord.answer(c, r);
-        if (letter != 0 && letter != 255) {
+        if (letter != 0 && letter != UndrawnLetter) {
             painter.setPen(letterColor);
             drawLetter(painter, x, 0, letter);
         }
@@ -204,14 +181,6 @@ void TZpxTitleForm::FormPaint()
             drawLetter(painter, x, a + 6, PuzzleRecord.answer(c, r));
         }
     }
-}
-
-void TZpxTitleForm::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), Canvas, event->rect());
-    for (const QRect& outside : QRegion(event->rect()).subtracted(QRect(QPoint(), Canvas.size())))
-        painter.fillRect(outside, Silver);
 }
 
 void TZpxTitleForm::ShowAnswers()
@@ -266,10 +235,7 @@ void TZpxTitleForm::FormMouseUp(QPoint position)
 void TZpxTitleForm::selectWord(int word)
 {
     SelectedWord = word;
-    if (AcrosticWinForm && AcrosticWinForm->isVisible())
-        AcrosticWinForm->SelectWordLine(word);
-    if (Mode == ModeConstruction && ZpxGridForm)
-        ZpxGridForm->Repaint();
+    afterWordSelected(word);
 }
 
 void TZpxTitleForm::removeLetterAt(int position)
@@ -277,31 +243,13 @@ void TZpxTitleForm::removeLetterAt(int position)
     const LetterRemoval removal = removeLetter(PuzzleRecord, SelectedWord, position);
     if (!removal.removed)
         return;
-    if (removal.square.column != 0 && ZpxGridForm)
-        ZpxGridForm->PaintSquare(removal.square.column, removal.square.row, 0);
-    afterWordChanged(SelectedWord);
+    afterLetterRemoved(SelectedWord, removal.square.column, removal.square.row);
 }
 
 void TZpxTitleForm::deselectWord()
 {
     SelectedWord = 0;
-    if (ZpxGridForm)
-        ZpxGridForm->Repaint();
-    if (AcrosticWinForm && AcrosticWinForm->isVisible())
-        AcrosticWinForm->SelectWordLine(0);
-}
-
-void TZpxTitleForm::closeEvent(QCloseEvent* event)
-{
-    if (FormCloseQuery())
-        event->accept();
-    else
-        event->ignore();
-}
-
-bool TZpxTitleForm::FormCloseQuery()
-{
-    return AllowClose;
+    afterWordSelected(0);
 }
 
 }  // namespace zpx

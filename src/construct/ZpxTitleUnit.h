@@ -4,11 +4,9 @@
 // solve mode a second row shows the selected word's 30 letter positions,
 // and a click there removes that letter.
 
-#include "construct/ZpxGridUnit.h"
+#include "core/CanvasFormUnit.h"
 
 #include <QColor>
-#include <QImage>
-#include <QWidget>
 
 #include <cstdint>
 
@@ -16,7 +14,7 @@ class QFrame;
 
 namespace zpx {
 
-class TZpxTitleForm : public QWidget {
+class TZpxTitleForm : public TCanvasForm {
     Q_OBJECT
 
 public:
@@ -28,10 +26,6 @@ public:
     void ClearSelection();
     // A click released at a point of the window; the acrostic word list selects through it too.
     void FormMouseUp(QPoint position);
-    // Redraws the whole canvas from the record (FormPaint) and shows it.
-    void Repaint();
-
-    const QImage& canvas() const { return Canvas; }
 
     int WordCount = 0;
     QColor BlankColor;
@@ -39,28 +33,19 @@ public:
     QFrame* Bevel1;
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void FormShow() override;
+    void FormPaint() override;
+    void FormResize() override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate();
-    void FormShow();
-    void FormPaint();
-    void FormResize();
-    bool FormCloseQuery();
 
     void selectWord(int word);
     void removeLetterAt(int position);
     void deselectWord();
     QSize canvasSize() const;
     void drawLetter(QPainter& painter, int x, int y, std::uint8_t letter);
-
-    QImage Canvas;
-    SquareLetters Letters;
-    bool Resizing = false;
 };
 
 extern TZpxTitleForm* ZpxTitleForm;

@@ -1,6 +1,7 @@
 #include "core/DialogsUnit.h"
 
-#include <QApplication>
+#include "core/WindowPlacesUnit.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -59,7 +60,7 @@ Answer showMessage(const MessageRequest& request)
     if (activeResponder)
         return activeResponder->answerMessage(request);
     QMessageBox box(iconOf(request.kind), request.caption, request.text, buttonsOf(request.buttons),
-                    QApplication::activeWindow());
+                    dialogOwner());
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -76,7 +77,7 @@ QString chooseFile(const FileDialogRequest& request)
 {
     if (activeResponder)
         return activeResponder->chooseFile(request);
-    QFileDialog dialog(QApplication::activeWindow(), request.title, request.directory, qtFilter(request.filter));
+    QFileDialog dialog(dialogOwner(), request.title, request.directory, qtFilter(request.filter));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);

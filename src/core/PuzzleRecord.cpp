@@ -18,6 +18,14 @@ void RecordString::assign(std::string_view cp1252)
     length = static_cast<std::uint8_t>(n);
 }
 
+std::optional<SlotParts> decodeSlot(int slot)
+{
+    const SlotParts parts{slot / 100, slot % 100};
+    if (parts.position < 1 || parts.position > MaxWordLetters || parts.word < 1 || parts.word > MaxWords)
+        return std::nullopt;
+    return parts;
+}
+
 int TPuzzleRecord::width() const { return std::clamp<int>(GridWidth, 0, MaxColumns); }
 int TPuzzleRecord::height() const { return std::clamp<int>(GridHeight, 0, MaxRows); }
 

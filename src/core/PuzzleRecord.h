@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -40,6 +41,16 @@ struct RecordString {
     void assign(std::string_view cp1252);   // cut to 80 characters
 };
 
+// A letter slot taken apart: slot 305 is position 3 of word 5.
+struct SlotParts {
+    int position = 0;  // 1..30
+    int word = 0;      // 1..30
+};
+
+// The parts of a slot value; nullopt for 0 (unused), 1 (filled) and every
+// value that names no letter of a word, as a damaged file may hold.
+std::optional<SlotParts> decodeSlot(int slot);
+
 struct TPuzzleRecord {
     std::int16_t GridWidth = 0;
     std::int16_t GridHeight = 0;
@@ -63,6 +74,8 @@ struct TPuzzleRecord {
     std::int16_t& squareSlot(int column, int row) { return SquareSlots[column - 1][row - 1]; }
     std::int16_t squareSlot(int column, int row) const { return SquareSlots[column - 1][row - 1]; }
     bool isFilled(int column, int row) const { return answer(column, row) == FilledAnswer; }
+    // The letter slot that uses square (column, row), decoded.
+    std::optional<SlotParts> slotAt(int column, int row) const { return decodeSlot(squareSlot(column, row)); }
 
     // The square reference stored for slot s (1..3200); 0 for an empty slot,
     // for a slot number out of range and for a reference outside the grid.

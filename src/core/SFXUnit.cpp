@@ -1,6 +1,7 @@
 #include "core/SFXUnit.h"
 
 #include "core/SharedState.h"
+#include "core/ZpxApplicationUnit.h"
 
 #include <QEventLoop>
 #include <QSoundEffect>
@@ -75,8 +76,8 @@ void TSoundFX::PlayWave5()
     QEventLoop loop;
     QTimer limit;
     limit.setSingleShot(true);
-    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    connect(sound, &QSoundEffect::playingChanged, &loop, [&loop, sound] {
+    connectGuarded(&limit, &QTimer::timeout, &loop, [&loop] { loop.quit(); });
+    connectGuarded(sound, &QSoundEffect::playingChanged, &loop, [&loop, sound] {
         if (!sound->isPlaying())
             loop.quit();
     });

@@ -332,4 +332,13 @@ std::optional<StoreLine> parseStoreLine(std::string_view line)
     return StoreLine{std::move(*name), static_cast<std::int32_t>(*bits)};
 }
 
+int scaledFontSize(int fontSize, int square, int autoSquare)
+{
+    if (autoSquare < 1)
+        return fontSize;
+    // Exact in doubles for every size a screen can have; nearbyint rounds halves to even.
+    return static_cast<int>(std::nearbyint(static_cast<double>(fontSize) * square / autoSquare));
+}
+
+
 }  // namespace zpx

@@ -62,6 +62,10 @@ struct FontStyle {
 
 enum : int { FontStyleBold = 1, FontStyleItalic = 2, FontStyleUnderline = 4, FontStyleStrikeOut = 8 };
 
+// A font size scaled by square ÷ automatic square, to the nearest integer
+// with halves going to the even neighbour: 11 × 30 ÷ 20 = 16.5 gives 16.
+int scaledFontSize(int fontSize, int square, int autoSquare);
+
 // Bits above 8 are ignored.
 FontStyle fontStyleFromBits(int bits);
 int fontStyleBits(const FontStyle& style);

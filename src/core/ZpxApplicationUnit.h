@@ -1,5 +1,5 @@
 #pragma once
-// The application object and the creation of every window and data module.
+// The application object, and the one way event handlers are connected.
 
 #include <QApplication>
 
@@ -38,9 +38,5 @@ void connectGuarded(Sender* sender, Signal signal, QObject* context, Handler han
 {
     QObject::connect(sender, signal, context, [handler] { runGuarded(handler); });
 }
-
-// Creates each window and data module once, in the program's fixed order;
-// the main window comes first and so is the main form.
-void createApplicationWindows();
 
 }  // namespace zpx

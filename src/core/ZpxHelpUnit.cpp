@@ -1,6 +1,7 @@
 #include "core/ZpxHelpUnit.h"
 
 #include "core/DialogsUnit.h"
+#include "core/ZpxApplicationUnit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,9 +18,9 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window), browser(new
     auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
     auto* index = new QPushButton(QStringLiteral("&Index"), this);
     auto* back = new QPushButton(QStringLiteral("&Back"), this);
-    connect(contents, &QPushButton::clicked, this, [this] { showPage(QFileInfo(currentPage()).dir().filePath(QStringLiteral("index.html"))); });
-    connect(index, &QPushButton::clicked, this, [this] { showPage(QFileInfo(currentPage()).dir().filePath(QStringLiteral("keywords.html"))); });
-    connect(back, &QPushButton::clicked, browser, &QTextBrowser::backward);
+    connectGuarded(contents, &QPushButton::clicked, this, [this] { showSiblingPage(QStringLiteral("index.html")); });
+    connectGuarded(index, &QPushButton::clicked, this, [this] { showSiblingPage(QStringLiteral("keywords.html")); });
+    connectGuarded(back, &QPushButton::clicked, this, [this] { browser->backward(); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(contents);
     buttons->addWidget(index);
@@ -29,6 +30,11 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window), browser(new
     layout->addLayout(buttons);
     layout->addWidget(browser);
     resize(640, 520);
+}
+
+void THelpForm::showSiblingPage(const QString& name)
+{
+    showPage(QFileInfo(currentPage()).dir().filePath(name));
 }
 
 void THelpForm::showPage(const QString& path)

@@ -17,6 +17,9 @@ public:
     QString currentPage() const;
 
 private:
+    // Another page of the book the current page belongs to.
+    void showSiblingPage(const QString& name);
+
     QTextBrowser* browser;
 };
 

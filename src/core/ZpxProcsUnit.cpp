@@ -6,6 +6,7 @@
 #include "core/SFXUnit.h"
 #include "core/ScreenMetricsUnit.h"
 #include "core/SharedState.h"
+#include "core/ZpxApplicationUnit.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -21,7 +22,7 @@ TZpxProcs::TZpxProcs(QObject* parent)
     : QObject(parent), ZpxTimer(new QTimer(this))
 {
     ZpxTimer->setSingleShot(true);
-    connect(ZpxTimer, &QTimer::timeout, this, &TZpxProcs::ZpxTimerTimer);
+    connectGuarded(ZpxTimer, &QTimer::timeout, this, [this] { ZpxTimerTimer(); });
     ZpxProcsCreate();
 }
 

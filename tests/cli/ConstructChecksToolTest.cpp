@@ -1,7 +1,7 @@
 // zpxtool letters, scan and analyze: the letters distribution, the grid scan
 // and the puzzle analysis of a puzzle file, as the windows show them.
 
-#include "../construct/RecordBuilder.h"
+#include "../support/RecordBuilder.h"
 
 #include "core/PuzzleFile.h"
 

@@ -2,7 +2,7 @@
 // word list, the grid scan and the analysis.
 
 #include "construct/LettersDistUnit.h"
-#include "construct/RecordBuilder.h"
+#include "support/RecordBuilder.h"
 #include "construct/ZpxAcrosticWinUnit.h"
 #include "construct/ZpxAnalyzeUnit.h"
 #include "construct/ZpxScanUnit.h"
@@ -10,9 +10,9 @@
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
 #include "core/SharedState.h"
-#include "core/ZpxApplicationUnit.h"
-#include "core/ZpxMainUnit.h"
+#include "app/ZpxMainUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "support/GridWindowFixture.h"
 #include "support/WindowTestSupport.h"
 
 #include <QAction>
@@ -42,10 +42,7 @@ void writePuzzle(const QString& path)
 
 QStringList wordLines()
 {
-    QStringList texts;
-    for (int i = 0; i < AcrosticWinForm->AcrList->count(); ++i)
-        texts << AcrosticWinForm->AcrList->item(i)->text();
-    return texts;
+    return listLines(AcrosticWinForm->AcrList);
 }
 
 }  // namespace
@@ -56,19 +53,10 @@ class ConstructionToolsUnitTest : public QObject {
 private:
     QString puzzle;
 
-    void open(bool solving)
-    {
-        ScriptedDialogs dialogs;
-        dialogs.files = {puzzle};
-        ZpxMainForm->Open1Click(solving ? ZpxMainForm->Solve1 : ZpxMainForm->Open1);
-    }
-
 private slots:
     void initTestCase()
     {
-        initWholeProgram();
-        ZpxMainForm->show();
-        QVERIFY(QTest::qWaitForWindowExposed(ZpxMainForm));
+        startWholeProgram();
         puzzle = QDir(testFolder()).filePath("water.zpx");
     }
 
@@ -84,7 +72,7 @@ private slots:
     {
         QVERIFY(!ZpxMainForm->ScanGrid1->isEnabled());
         QVERIFY(!ZpxMainForm->AcrosticWindow1->isEnabled());
-        open(false);
+        openPuzzle(puzzle, false);
         QVERIFY(LettersDistForm->isVisible());
         QVERIFY(LettersDistForm->VKText->text().startsWith(QStringLiteral("3 unfilled acrostic words")));
         QVERIFY(ZpxMainForm->ScanGrid1->isEnabled());
@@ -101,19 +89,19 @@ private slots:
 
         AcrosticWinForm->show();
         ZpxScanForm->show();
-        open(true);
+        openPuzzle(puzzle, true);
         QVERIFY(!LettersDistForm->isVisible());
         QVERIFY(!AcrosticWinForm->isVisible());
         QVERIFY(!ZpxScanForm->isVisible());
         QVERIFY(!ZpxMainForm->ScanGrid1->isEnabled());
         QVERIFY(!ZpxMainForm->AcrosticWindow1->isEnabled());
-        open(false);
+        openPuzzle(puzzle, false);
         QVERIFY(LettersDistForm->isVisible());
     }
 
     void wordListToggledSpilledAndReverted()
     {
-        open(false);
+        openPuzzle(puzzle, false);
         ZpxMainForm->AcrosticWindow1->trigger();
         QVERIFY(AcrosticWinForm->isVisible());
         QCOMPARE(wordLines(), QStringList({"W", "S", "T"}));
@@ -139,7 +127,7 @@ private slots:
 
     void loadingAnotherPuzzleRebuildsTheOpenLists()
     {
-        open(false);
+        openPuzzle(puzzle, false);
         ZpxMainForm->AcrosticWindow1->trigger();
         ZpxMainForm->ScanGrid1->trigger();
         QVERIFY(ZpxScanForm->isVisible());
@@ -148,7 +136,7 @@ private slots:
         TPuzzleRecord other = gridRecord({"ONE#TWO"});
         placeWord(other, 1, {{1, 1}, {2, 1}});
         savePuzzleFile(puzzle.toStdString(), other);
-        open(false);
+        openPuzzle(puzzle, false);
         QCOMPARE(wordLines(), QStringList({"ON"}));
         QCOMPARE(ZpxScanForm->DupeList->count(), 1);
         QCOMPARE(ZpxScanForm->DupeList->item(0)->text(), QStringLiteral("A.ON"));
@@ -156,7 +144,7 @@ private slots:
 
     void lettersDistributionTakesPartInTheArrangement()
     {
-        open(false);
+        openPuzzle(puzzle, false);
         clearSettings();
         const QRect main = frameBounds(ZpxMainForm, captionHeight());
         setFrameBounds(LettersDistForm, QRect(500, 300, 200, 100), smallCaptionHeight());
@@ -177,7 +165,7 @@ private slots:
 
     void analysisIsTheOneSpecialCommandSoFar()
     {
-        open(false);
+        openPuzzle(puzzle, false);
         QVERIFY(ZpxMainForm->Special1->isEnabled());
         QVERIFY(ZpxMainForm->Analysis1->isEnabled());
         QVERIFY(!ZpxMainForm->ExportEPS1->isEnabled());

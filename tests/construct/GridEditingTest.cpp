@@ -1,6 +1,7 @@
 #include "construct/GridEditing.h"
+#include "core/SettingsFormats.h"
 
-#include "construct/RecordBuilder.h"
+#include "support/RecordBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,12 @@
 // The grid and author-title windows as the main window drives them: loads,
 // mode buttons, Spill, the cheat button, Revert and Auto Arrange.
 
-#include "GridWindowFixture.h"
+#include "support/GridWindowFixture.h"
 
 #include "core/PuzzleFile.h"
 #include "core/SFXUnit.h"
 #include "core/ScreenMetricsUnit.h"
-#include "core/ZpxApplicationUnit.h"
-#include "core/ZpxMainUnit.h"
+#include "app/ZpxMainUnit.h"
 #include "core/ZpxProcsUnit.h"
 
 #include <QDir>
@@ -28,13 +27,6 @@ void writePuzzle(const QString& path)
     savePuzzleFile(path.toStdString(), record);
 }
 
-void open(const QString& path, bool solving)
-{
-    ScriptedDialogs dialogs;
-    dialogs.files = {path};
-    ZpxMainForm->Open1Click(solving ? ZpxMainForm->Solve1 : ZpxMainForm->Open1);
-}
-
 const QImage& grid() { return ZpxGridForm->canvas(); }
 
 }  // namespace
@@ -48,8 +40,7 @@ private:
 private slots:
     void initTestCase()
     {
-        initWholeProgram();
-        ZpxMainForm->show();
+        startWholeProgram();
         puzzle = QDir(testFolder()).filePath("hamlet.zpx");
     }
 
@@ -61,7 +52,7 @@ private slots:
 
     void loadingShowsBothWindowsWithTheFileNameAsCaption()
     {
-        open(puzzle, false);
+        openPuzzle(puzzle, false);
         QCOMPARE(Mode, ModeConstruction);
         QVERIFY(ZpxGridForm->isVisible());
         QVERIFY(ZpxTitleForm->isVisible());
@@ -72,7 +63,7 @@ private slots:
         QCOMPARE(frameBounds(ZpxGridForm, smallCaptionHeight()).top(),
                  frameBounds(ZpxMainForm, captionHeight()).height() + 4);
 
-        open(puzzle, true);
+        openPuzzle(puzzle, true);
         QCOMPARE(Mode, ModeSolve);
         QVERIFY(ZpxGridForm->isVisible());
         QCOMPARE(ZpxTitleForm->size(), QSize(2 * AuthorTitleSquare + 1, AuthorTitleSquare));
@@ -80,7 +71,7 @@ private slots:
 
     void spillAndTheModeButtonsRepaintBothWindows()
     {
-        open(puzzle, false);
+        openPuzzle(puzzle, false);
         const int a = AuthorTitleSquare;
         QTest::mouseClick(ZpxTitleForm, Qt::LeftButton, {}, QPoint(a / 2, a / 2));
         QCOMPARE(fillOf(grid(), gridSquareInside(3, 1)), Yellow);
@@ -111,7 +102,7 @@ private slots:
 
     void theCheatButtonShowsAnswersWhileHeld()
     {
-        open(puzzle, true);
+        openPuzzle(puzzle, true);
         QVERIFY(ZpxMainForm->CheatBtn->isEnabled());
         const QImage before = grid();
         QTest::mousePress(ZpxMainForm->CheatBtn, Qt::LeftButton);
@@ -124,7 +115,7 @@ private slots:
 
     void revertClearsTheCursorAndRepaints()
     {
-        open(puzzle, true);
+        openPuzzle(puzzle, true);
         QTest::mouseClick(ZpxGridForm, Qt::LeftButton, {}, QPoint(2, 2));
         QTest::keyClick(ZpxGridForm, 'q');
         QVERIFY(letterPixels(grid(), gridSquareInside(1, 1), Qt::black) > 0);
@@ -139,7 +130,7 @@ private slots:
 
     void autoArrangePlacesBothWindowsByTheirLayoutCodes()
     {
-        open(puzzle, false);
+        openPuzzle(puzzle, false);
         ZpxProcs->WriteSetting(QStringLiteral("ScreenBoundsGrid"), QStringLiteral("10000,150,0,0"));
         ZpxProcs->WriteSetting(QStringLiteral("ScreenBoundsAuthorTitle"), QStringLiteral("10000,150,0,0"));
         ZpxMainForm->AutoArrange1Click();

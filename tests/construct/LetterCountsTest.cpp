@@ -1,6 +1,6 @@
 #include "construct/LetterCounts.h"
 
-#include "RecordBuilder.h"
+#include "support/RecordBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "construct/LettersDistUnit.h"
 
-#include "construct/RecordBuilder.h"
+#include "support/RecordBuilder.h"
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
-#include "core/ZpxMainUnit.h"
+#include "app/ZpxMainUnit.h"
 #include "core/ZpxProcsUnit.h"
 #include "support/WindowTestSupport.h"
 

@@ -1,6 +1,7 @@
 #include "construct/QuoteLayout.h"
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
+#include "support/RecordBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <string>
 
 using namespace zpx;
+using zpx::test::readingOrder;
 
 namespace {
 
@@ -22,16 +24,6 @@ std::string letters(int n)
     for (int i = 0; i < n; ++i)
         text += static_cast<char>('A' + i % 26);
     return text;
-}
-
-// The grid in reading order: '#' for a filled square, else the letter.
-std::string readingOrder(const TPuzzleRecord& record)
-{
-    std::string squares;
-    for (int r = 1; r <= record.GridHeight; ++r)
-        for (int c = 1; c <= record.GridWidth; ++c)
-            squares += record.isFilled(c, r) ? '#' : static_cast<char>(record.answer(c, r));
-    return squares;
 }
 
 int leadingFilled(const TPuzzleRecord& record)

@@ -1,6 +1,6 @@
 #include "construct/ZpxAnalyzeUnit.h"
 
-#include "construct/RecordBuilder.h"
+#include "support/RecordBuilder.h"
 #include "core/PuzzleRecord.h"
 #include "support/WindowTestSupport.h"
 

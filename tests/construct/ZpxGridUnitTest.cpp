@@ -1,6 +1,7 @@
-#include "GridWindowFixture.h"
+#include "support/GridWindowFixture.h"
 
 #include "core/ScreenMetricsUnit.h"
+#include "core/WindowRefreshUnit.h"
 #include "core/ZpxProcsUnit.h"
 
 #include <QtTest>

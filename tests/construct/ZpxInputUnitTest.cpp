@@ -7,6 +7,7 @@
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
 #include "core/SharedState.h"
+#include "support/RecordBuilder.h"
 #include "support/WindowTestSupport.h"
 
 #include <QLabel>
@@ -23,15 +24,6 @@ using namespace zpx;
 using namespace zpx::test;
 
 namespace {
-
-std::string readingOrder(const TPuzzleRecord& record)
-{
-    std::string squares;
-    for (int r = 1; r <= record.GridHeight; ++r)
-        for (int c = 1; c <= record.GridWidth; ++c)
-            squares += record.isFilled(c, r) ? '#' : static_cast<char>(record.answer(c, r));
-    return squares;
-}
 
 void fillBusyRecord()
 {

@@ -1,6 +1,6 @@
 #include "construct/ZpxScanUnit.h"
 
-#include "construct/GridWindowFixture.h"
+#include "support/GridWindowFixture.h"
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
 #include "core/SharedState.h"

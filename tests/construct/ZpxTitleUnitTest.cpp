@@ -1,4 +1,4 @@
-#include "GridWindowFixture.h"
+#include "support/GridWindowFixture.h"
 
 #include "core/ScreenMetricsUnit.h"
 #include "core/ZpxProcsUnit.h"

@@ -1,10 +1,13 @@
 #include "support/WindowTestSupport.h"
 
+#include "app/ApplicationWindowsUnit.h"
+#include "app/ZpxMainUnit.h"
 #include "core/SFXUnit.h"
-#include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
 
+#include <QAction>
 #include <QDir>
+#include <QTest>
 
 namespace zpx::test {
 
@@ -71,6 +74,25 @@ void initWholeProgram()
 {
     useTestSettingsFolder();
     createApplicationWindows();
+}
+
+void startWholeProgram()
+{
+    initWholeProgram();
+    ZpxMainForm->show();
+    QVERIFY(QTest::qWaitForWindowExposed(ZpxMainForm));
+}
+
+void openPuzzle(ScriptedDialogs& dialogs, const QString& path, bool solving)
+{
+    dialogs.files = {path};
+    ZpxMainForm->Open1Click(solving ? ZpxMainForm->Solve1 : ZpxMainForm->Open1);
+}
+
+void openPuzzle(const QString& path, bool solving)
+{
+    ScriptedDialogs dialogs;
+    openPuzzle(dialogs, path, solving);
 }
 
 void initWindowTestEnvironment()

@@ -47,6 +47,13 @@ void initWindowTestEnvironment();
 // program creates them. Call once, in initTestCase, instead of the above.
 void initWholeProgram();
 
+// initWholeProgram, and the main window shown as the program shows it.
+void startWholeProgram();
+
+// Puzzle > Solve (solving) or Puzzle > Construct > Open with `path` chosen in the file dialog.
+void openPuzzle(ScriptedDialogs& dialogs, const QString& path, bool solving);
+void openPuzzle(const QString& path, bool solving);
+
 // The temporary folder of this test program: settings live under it, and
 // tests may put puzzle files there.
 QString testFolder();

@@ -2,11 +2,12 @@
 // Shared by the grid and author-title window tests: both windows on a
 // sample puzzle, and reading their canvases square by square.
 
-#include "construct/RecordBuilder.h"
+#include "support/RecordBuilder.h"
 #include "construct/ZpxGridUnit.h"
 #include "construct/ZpxTitleUnit.h"
 #include "core/PuzzleRecord.h"
 #include "core/SharedState.h"
+#include "core/WindowStyleUnit.h"
 #include "support/WindowTestSupport.h"
 
 #include <QImage>
@@ -110,10 +111,10 @@ inline void clickListLine(QListWidget* list, int line)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(line)).center());
 }
 
-inline const QColor Green{0x00, 0xFF, 0x00};
-inline const QColor Yellow{0xFF, 0xFF, 0x00};
-inline const QColor Gray{0x80, 0x80, 0x80};
-inline const QColor Silver{0xC0, 0xC0, 0xC0};
-inline const QColor Red{0xFF, 0x00, 0x00};
+inline const QColor& Green = StandardColour::Lime;
+inline const QColor& Yellow = StandardColour::Yellow;
+inline const QColor& Gray = StandardColour::Gray;
+inline const QColor& Silver = StandardColour::Silver;
+inline const QColor& Red = StandardColour::Red;
 
 }  // namespace zpx::test

@@ -1,13 +1,12 @@
+#include "app/ZpxMainUnit.h"
+#include "construct/LettersDistUnit.h"
+#include "construct/ZpxGridUnit.h"
+#include "construct/ZpxInputUnit.h"
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
 #include "core/SharedState.h"
-#include "construct/LettersDistUnit.h"
-#include "construct/ZpxInputUnit.h"
-#include "construct/ZpxGridUnit.h"
-#include "core/ZpxApplicationUnit.h"
 #include "core/ZpxHelpUnit.h"
-#include "core/ZpxMainUnit.h"
 #include "core/ZpxProcsUnit.h"
 #include "support/WindowTestSupport.h"
 
@@ -62,18 +61,10 @@ private:
     QString puzzleA;
     QString puzzleB;
 
-    void open(ScriptedDialogs& dialogs, const QString& path, bool solving)
-    {
-        dialogs.files = {path};
-        ZpxMainForm->Open1Click(solving ? ZpxMainForm->Solve1 : ZpxMainForm->Open1);
-    }
-
 private slots:
     void initTestCase()
     {
-        initWholeProgram();
-        ZpxMainForm->show();
-        QVERIFY(QTest::qWaitForWindowExposed(ZpxMainForm));
+        startWholeProgram();
         puzzleA = QDir(testFolder()).filePath("alpha.zpx");
         puzzleB = QDir(testFolder()).filePath("bravo.zpx");
     }
@@ -140,7 +131,7 @@ private slots:
         file.close();
         ScriptedDialogs dialogs;
         SoundLog sounds;
-        open(dialogs, corrupt, false);
+        openPuzzle(dialogs, corrupt, false);
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages[0].caption, QString("Error"));
         QCOMPARE(dialogs.messages[0].text, QString("Puzzle not in Zephyrtrace format or is corrupt."));
@@ -150,19 +141,39 @@ private slots:
         QVERIFY(PuzzleFileName.empty());
     }
 
-    void failedCommandLineStillListsTheHistory()
+    void commandLinePuzzleLoadsOnceTheWindowIsShown()
     {
         clearSettings();
         ZpxProcs->WriteSetting("HistoryPuzzle1", puzzleA + " /c");
         TZpxMainForm fresh;
+        fresh.CommandLine = {QDir(testFolder()).filePath("missing.zpx")};
         ScriptedDialogs dialogs;
-        fresh.OpenCommandLine({QDir(testFolder()).filePath("missing.zpx")});
-        QCOMPARE(dialogs.messages.size(), 1);
-        QCOMPARE(dialogs.messages[0].text, QString("Puzzle not in Zephyrtrace format or is corrupt."));
+        fresh.show();
+        // Placed by its frame, so its caption is on the screen.
+        QCOMPARE(frameBounds(&fresh, captionHeight()).topLeft(), QPoint(2, 2));
+        QCOMPARE(fresh.History1->text(), QString("&1 ALPHA"));
+        QVERIFY(!fresh.History2->isVisible());
+        QVERIFY(dialogs.messages.isEmpty());
+        QTRY_COMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.messages[0].text.startsWith(CorruptPuzzleMessage));
         QVERIFY(PuzzleFileName.empty());
-        QCOMPARE(fresh.History[0]->text(), QString("&1 ALPHA"));
-        QVERIFY(!fresh.History[1]->isVisible());
-        QVERIFY(!fresh.History[2]->isVisible());
+        clearSettings();
+    }
+
+    void historyKeepsFullPathsWhateverTheCurrentFolder()
+    {
+        clearSettings();
+        QDir::setCurrent(testFolder());
+        ZpxMainForm->OpenCommandLine({"alpha.zpx", "-C"});
+        QCOMPARE(Mode, std::uint8_t(ModeConstruction));
+        QCOMPARE(ZpxProcs->ReadSetting("CurrentPuzzle", QString()), puzzleA);
+        QCOMPARE(ZpxProcs->ReadSetting("HistoryPuzzle1", QString()), puzzleA + " /c");
+        // From another folder the entry still names the same file.
+        QDir::setCurrent(QDir::rootPath());
+        ScriptedDialogs dialogs;
+        ZpxMainForm->History1->trigger();
+        QVERIFY(dialogs.messages.isEmpty());
+        QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleA);
         clearSettings();
     }
 
@@ -200,7 +211,7 @@ private slots:
     void enablingFollowsTheMode()
     {
         ScriptedDialogs dialogs;
-        open(dialogs, puzzleA, false);
+        openPuzzle(dialogs, puzzleA, false);
         QCOMPARE(dialogs.fileRequests[0].title, QString("Open puzzle for constructing"));
         QCOMPARE(Mode, std::uint8_t(ModeConstruction));
         QVERIFY(!ZpxMainForm->LogoImage->isVisible());
@@ -214,7 +225,7 @@ private slots:
         QVERIFY(!ZpxMainForm->CheatBtn->isEnabled());
         QCOMPARE(ZpxMainForm->Byline->text(), QString("4 \u00F7 2 = 2"));
 
-        open(dialogs, puzzleB, true);
+        openPuzzle(dialogs, puzzleB, true);
         QCOMPARE(dialogs.fileRequests[1].title, QString("Open puzzle for solving"));
         QCOMPARE(Mode, std::uint8_t(ModeSolve));
         QVERIFY(!ZpxMainForm->SavePuzzleAs1->isEnabled());
@@ -230,7 +241,7 @@ private slots:
     void modeButtonsSwitchOnlyBetweenTheBuildModes()
     {
         ScriptedDialogs dialogs;
-        open(dialogs, puzzleA, false);
+        openPuzzle(dialogs, puzzleA, false);
         SelectedWord = 2;
         QTest::mouseClick(ZpxMainForm->SquaresBtn, Qt::LeftButton);
         QCOMPARE(Mode, std::uint8_t(ModeGridEditing));
@@ -246,7 +257,7 @@ private slots:
     void spillKeepsOnlyTheFirstLetter()
     {
         ScriptedDialogs dialogs;
-        open(dialogs, puzzleA, false);
+        openPuzzle(dialogs, puzzleA, false);
         ZpxMainForm->SpillBtnClick();
         QVERIFY(!Modified);  // nothing selected
         addSquareToWord(PuzzleRecord, 1, 3, 1);
@@ -266,38 +277,38 @@ private slots:
     {
         clearSettings();
         ScriptedDialogs dialogs;
-        open(dialogs, puzzleA, false);
-        open(dialogs, puzzleA, true);
-        QCOMPARE(ZpxMainForm->History[0]->text(), QString("&1 ALPHA"));
-        QCOMPARE(ZpxMainForm->History[1]->text(), QString("&2 ALPHA"));
-        QVERIFY(!ZpxMainForm->History[2]->isVisible());
+        openPuzzle(dialogs, puzzleA, false);
+        openPuzzle(dialogs, puzzleA, true);
+        QCOMPARE(ZpxMainForm->History1->text(), QString("&1 ALPHA"));
+        QCOMPARE(ZpxMainForm->History2->text(), QString("&2 ALPHA"));
+        QVERIFY(!ZpxMainForm->History3->isVisible());
         QCOMPARE(ZpxProcs->ReadSetting("HistoryPuzzle1", QString()), puzzleA + " /s");
         QCOMPARE(ZpxProcs->ReadSetting("HistoryPuzzle2", QString()), puzzleA + " /c");
 
         const QString charlie = QDir(testFolder()).filePath("charlie.zpx");
         writePuzzle(charlie);
-        open(dialogs, puzzleB, false);
-        open(dialogs, charlie, false);
-        QCOMPARE(ZpxMainForm->History[0]->text(), QString("&1 CHARLIE"));
-        QCOMPARE(ZpxMainForm->History[1]->text(), QString("&2 BRAVO"));
-        QCOMPARE(ZpxMainForm->History[2]->text(), QString("&3 ALPHA"));
+        openPuzzle(dialogs, puzzleB, false);
+        openPuzzle(dialogs, charlie, false);
+        QCOMPARE(ZpxMainForm->History1->text(), QString("&1 CHARLIE"));
+        QCOMPARE(ZpxMainForm->History2->text(), QString("&2 BRAVO"));
+        QCOMPARE(ZpxMainForm->History3->text(), QString("&3 ALPHA"));
         QCOMPARE(ZpxProcs->ReadSetting("HistoryPuzzle3", QString()), puzzleA + " /s");
 
         // The entry of the puzzle in memory does nothing; another one loads in its mode.
         PuzzleRecord.answer(1, 1) = 'Z';
-        ZpxMainForm->History[0]->trigger();
+        ZpxMainForm->History1->trigger();
         QCOMPARE(PuzzleRecord.answer(1, 1), std::uint8_t('Z'));
-        ZpxMainForm->History[2]->trigger();
+        ZpxMainForm->History3->trigger();
         QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleA);
         QCOMPARE(Mode, std::uint8_t(ModeSolve));
-        QCOMPARE(ZpxMainForm->History[0]->text(), QString("&1 ALPHA"));
+        QCOMPARE(ZpxMainForm->History1->text(), QString("&1 ALPHA"));
 
         // Unsaved changes are offered for saving before a history entry loads.
-        open(dialogs, puzzleB, false);
+        openPuzzle(dialogs, puzzleB, false);
         Modified = true;
         ScriptedDialogs asking;
         asking.answers.push_back(Answer::Cancel);
-        ZpxMainForm->History[1]->trigger();
+        ZpxMainForm->History2->trigger();
         QCOMPARE(asking.messages.size(), 1);
         QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleB);
         Modified = false;
@@ -307,14 +318,14 @@ private slots:
     {
         ScriptedDialogs dialogs;
         SoundLog sounds;
-        open(dialogs, puzzleA, false);
+        openPuzzle(dialogs, puzzleA, false);
         const QByteArray original = fileBytes(puzzleA);
 
         // Cancel: nothing happens.
         PuzzleRecord.answer(2, 1) = 'X';
         Modified = true;
         dialogs.answers.push_back(Answer::Cancel);
-        open(dialogs, puzzleB, false);
+        openPuzzle(dialogs, puzzleB, false);
         QCOMPARE(dialogs.messages.last().text, QString("Puzzle has changed. Save current changes?"));
         QCOMPARE(dialogs.messages.last().caption, QString("Confirm"));
         QCOMPARE(sounds.waves.back(), 1);
@@ -325,7 +336,7 @@ private slots:
         // No: the change is dropped and the other puzzle opens.
         SoundMode = 2;
         dialogs.answers.push_back(Answer::No);
-        open(dialogs, puzzleB, false);
+        openPuzzle(dialogs, puzzleB, false);
         QCOMPARE(sounds.waves.back(), 6);
         QVERIFY(!Modified);
         QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleB);
@@ -337,7 +348,7 @@ private slots:
         SoundMode = 0;
         const std::size_t soundsBefore = sounds.waves.size();
         dialogs.answers.push_back(Answer::Yes);
-        open(dialogs, puzzleA, false);
+        openPuzzle(dialogs, puzzleA, false);
         QCOMPARE(sounds.waves.size(), soundsBefore);
         TPuzzleRecord saved;
         loadPuzzleFile(puzzleB.toStdString(), saved);
@@ -348,10 +359,10 @@ private slots:
     void solveModeSavesWithoutAsking()
     {
         ScriptedDialogs dialogs;
-        open(dialogs, puzzleA, true);
+        openPuzzle(dialogs, puzzleA, true);
         PuzzleRecord.entry(2, 1) = 'A';
         Modified = true;
-        open(dialogs, puzzleB, true);
+        openPuzzle(dialogs, puzzleB, true);
         QVERIFY(dialogs.messages.isEmpty());
         TPuzzleRecord saved;
         loadPuzzleFile(puzzleA.toStdString(), saved);
@@ -361,7 +372,7 @@ private slots:
     void saveAsRefusesOtherExtensions()
     {
         ScriptedDialogs dialogs;
-        open(dialogs, puzzleA, false);
+        openPuzzle(dialogs, puzzleA, false);
         const QString text = QDir(testFolder()).filePath("notes.txt");
         dialogs.files.push_back(text);
         ZpxMainForm->SavePuzzleAs1->trigger();
@@ -382,7 +393,7 @@ private slots:
     {
         ScriptedDialogs dialogs;
         SoundLog sounds;
-        open(dialogs, puzzleA, false);
+        openPuzzle(dialogs, puzzleA, false);
         PuzzleRecord.answer(2, 1) = 'Z';
         Modified = true;
         SelectedWord = 2;
@@ -399,10 +410,64 @@ private slots:
         QCOMPARE(sounds.waves, (std::vector<int>{1, 1}));
     }
 
+    void loadFailuresKeepThePuzzleItsFileAndTheMode()
+    {
+        clearSettings();
+        ScriptedDialogs dialogs;
+        SoundLog sounds;
+        openPuzzle(dialogs, puzzleB, true);
+        openPuzzle(dialogs, puzzleA, false);
+        QVERIFY(QFile::resize(puzzleB, 100));
+        ZpxMainForm->History2->trigger();
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].caption, QString("Error"));
+        QCOMPARE(dialogs.messages[0].text, QString(CorruptPuzzleMessage));
+        QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleA);
+        QCOMPARE(Mode, std::uint8_t(ModeConstruction));
+        QVERIFY(ZpxGridForm->isVisible());
+        QVERIFY(LettersDistForm->isVisible());
+
+        // Revert with the file damaged since: the changes in memory stay, still to be saved.
+        PuzzleRecord.answer(2, 1) = 'Z';
+        Modified = true;
+        QVERIFY(QFile::resize(puzzleA, 11518));
+        dialogs.answers.push_back(Answer::Yes);
+        ZpxMainForm->ReverttoSaved1->trigger();
+        QCOMPARE(dialogs.messages.size(), 3);
+        QCOMPARE(dialogs.messages[2].text, QString(CorruptPuzzleMessage));
+        QCOMPARE(sounds.waves, (std::vector<int>{7, 1, 7}));
+        QCOMPARE(PuzzleRecord.answer(2, 1), std::uint8_t('Z'));
+        QVERIFY(Modified);
+        QCOMPARE(Mode, std::uint8_t(ModeConstruction));
+
+        // Save still knows the file and mends it.
+        ZpxMainForm->Save1->trigger();
+        QVERIFY(!Modified);
+        TPuzzleRecord saved;
+        loadPuzzleFile(puzzleA.toStdString(), saved);
+        QCOMPARE(saved.answer(2, 1), std::uint8_t('Z'));
+        clearSettings();
+    }
+
+    void menuShortcutsWorkFromTheConstructionWindows()
+    {
+        ScriptedDialogs dialogs;
+        openPuzzle(dialogs, puzzleA, false);
+        addSquareToWord(PuzzleRecord, 1, 3, 1);
+        SelectedWord = 1;
+        ZpxGridForm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ZpxGridForm));
+        QTest::keyClick(ZpxGridForm, Qt::Key_F8);
+        QCOMPARE(PuzzleRecord.slotSquareRef(201), 0);
+        QVERIFY(Modified);
+        QTest::keyClick(ZpxGridForm, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!Modified);
+    }
+
     void failingSaveKeepsTheChanges()
     {
         ScriptedDialogs dialogs;
-        open(dialogs, puzzleA, false);
+        openPuzzle(dialogs, puzzleA, false);
         const QByteArray original = fileBytes(puzzleA);
         Modified = true;
         PuzzleRecord.answer(2, 1) = 'Y';
@@ -418,7 +483,7 @@ private slots:
     void arrangementsWriteThePlaces()
     {
         ScriptedDialogs dialogs;
-        open(dialogs, puzzleA, false);
+        openPuzzle(dialogs, puzzleA, false);
         const QRect main = frameBounds(ZpxMainForm, captionHeight());
         ZpxMainForm->ArrangeWindows(1);
         QCOMPARE(ZpxProcs->ReadSetting("ScreenBoundsGrid", QString()), QString("10000,%1,0,0").arg(main.height()));
@@ -449,7 +514,7 @@ private slots:
     void closeQueryByMode()
     {
         ScriptedDialogs dialogs;
-        open(dialogs, puzzleA, false);
+        openPuzzle(dialogs, puzzleA, false);
         Modified = true;
         dialogs.answers.push_back(Answer::Cancel);
         QVERIFY(!ZpxMainForm->close());
@@ -458,7 +523,7 @@ private slots:
         QCOMPARE(dialogs.messages.last().text, QString("Puzzle has changed. Save current changes?"));
 
         Modified = false;
-        open(dialogs, puzzleB, true);
+        openPuzzle(dialogs, puzzleB, true);
         PuzzleRecord.entry(1, 1) = 'K';
         Modified = true;
         const int asked = dialogs.messages.size();

@@ -1,4 +1,4 @@
-#include "core/ShellFigures.h"
+#include "app/ShellFigures.h"
 
 #include "core/Cp1252.h"
 #include "core/SettingsFormats.h"
@@ -13,7 +13,7 @@ std::string constructionFigures(const TPuzzleRecord& record)
         for (int r = 1; r <= record.height(); ++r) {
             if (!record.isFilled(c, r))
                 ++letterSquares;
-            if (record.squareSlot(c, r) / 100 == 1)
+            if (const auto slot = record.slotAt(c, r); slot && slot->position == 1)
                 ++firstLetters;
         }
     const std::string quotient =

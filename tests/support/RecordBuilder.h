@@ -26,6 +26,16 @@ inline TPuzzleRecord gridRecord(const std::vector<std::string>& rows)
     return record;
 }
 
+// The grid in reading order: '#' for a filled square, else the letter.
+inline std::string readingOrder(const TPuzzleRecord& record)
+{
+    std::string squares;
+    for (int r = 1; r <= record.GridHeight; ++r)
+        for (int c = 1; c <= record.GridWidth; ++c)
+            squares += record.isFilled(c, r) ? '#' : static_cast<char>(record.answer(c, r));
+    return squares;
+}
+
 // Adds the squares (column, row) to word w in order.
 inline void placeWord(TPuzzleRecord& record, int word, const std::vector<std::pair<int, int>>& squares)
 {

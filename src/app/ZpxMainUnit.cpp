@@ -1,5 +1,6 @@
-#include "core/ZpxMainUnit.h"
+#include "app/ZpxMainUnit.h"
 
+#include "app/ShellFigures.h"
 #include "core/DialogsUnit.h"
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
@@ -8,7 +9,9 @@
 #include "core/SettingsLookUnit.h"
 #include "core/SettingsFormats.h"
 #include "core/SharedState.h"
-#include "core/ShellFigures.h"
+#include "core/WindowPlacesUnit.h"
+#include "core/WindowRefreshUnit.h"
+#include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxHelpUnit.h"
 #include "core/ZpxProcsUnit.h"
@@ -39,7 +42,6 @@ TZpxMainForm* ZpxMainForm = nullptr;
 
 namespace {
 
-const char* const CorruptPuzzle = "Puzzle not in Zephyrtrace format or is corrupt.";
 const char* const PuzzleFilter = "Zephyrtrace Puzzle |*.zpx";
 constexpr int PanelHeight = 41;
 constexpr int BylineHeight = 18;
@@ -67,149 +69,210 @@ QString fileNameOnly(const QString& path)
     return QFileInfo(path).fileName();
 }
 
+using Handler = void (*)(TZpxMainForm&);
+
+// One menu command: where the main window keeps it, its caption, what it
+// does and when it is enabled. A row without a caption is a separator; a
+// command without a handler belongs to a window still to come and stays
+// disabled.
+struct CommandRow {
+    QAction* TZpxMainForm::*item = nullptr;
+    const char* caption = nullptr;
+    Handler handler = nullptr;
+    EnableRule rule = EnableRule::Always;
+    QKeyCombination shortcut = {};
+    // Never shown in a menu: the command lives on the window only for its shortcut.
+    bool onWindowOnly = false;
+};
+
+// One menu, or a further part of a menu already begun (title nullptr);
+// `parent` names the menu a submenu opens from.
+struct MenuTable {
+    QMenu* TZpxMainForm::*menu;
+    const char* title;
+    EnableRule rule;
+    std::vector<CommandRow> rows;
+    QMenu* TZpxMainForm::*parent = nullptr;
+};
+
+using M = TZpxMainForm;
+
+const std::vector<MenuTable>& menuTables()
+{
+    static const std::vector<MenuTable> tables = {
+        {&M::Puzzle1, "&Puzzle", EnableRule::Always,
+         {{&M::Solve1, "&Solve...", [](M& f) { f.Open1Click(f.Solve1); }}}},
+        {&M::Construct1, "&Construct", EnableRule::Always,
+         {{&M::New1, "&New...", [](M& f) { f.New1Click(); }},
+          {&M::Open1, "&Open...", [](M& f) { f.Open1Click(f.Open1); }}},
+         &M::Puzzle1},
+        {&M::Puzzle1, nullptr, EnableRule::Always,
+         {{},
+          {&M::Save1, "Sa&ve", [](M& f) { f.Save1Click(); }, EnableRule::Loaded, Qt::CTRL | Qt::Key_S},
+          {&M::SavePuzzleAs1, "Save Puzzle &As...", [](M& f) { f.SavePuzzleAs1Click(); }, EnableRule::Building},
+          {},
+          {&M::Print1, "&Print...", nullptr, EnableRule::Loaded, Qt::CTRL | Qt::Key_P},
+          {&M::PrinterSetup1, "P&rinter Setup...", [](M& f) { f.PrinterSetup1Click(); }},
+          {&M::N11},
+          {&M::History1, "&1 PUZZLE1", [](M& f) { f.HistoryClick(1); }},
+          {&M::History2, "&2 PUZZLE2", [](M& f) { f.HistoryClick(2); }},
+          {&M::History3, "&3 PUZZLE3", [](M& f) { f.HistoryClick(3); }},
+          {},
+          {&M::Exit1, "E&xit", [](M& f) { f.Exit1Click(); }}}},
+        {&M::Options1, "&Options", EnableRule::Always,
+         {{&M::ScorePuzzle1, "&Score Puzzle", nullptr, EnableRule::SolvingLoaded},
+          {&M::Clock1, "&Clock...", nullptr, EnableRule::Solving},
+          {&M::ReverttoSaved1, "&Revert to Saved", [](M& f) { f.ReverttoSaved1Click(); }, EnableRule::Loaded},
+          {&M::ScanGrid1, "Scan &Grid...", [](M& f) { f.ScanGrid1Click(); }, EnableRule::Building},
+          {&M::AcrosticWindow1, "Acrostic &Window...", [](M& f) { f.AcrosticWindow1Click(); },
+           EnableRule::Building},
+          {},
+          {&M::AutoArrange1, "&Auto Arrange", [](M& f) { f.AutoArrange1Click(); }, EnableRule::EverLoaded,
+           QKeyCombination(Qt::Key_F9)},
+          {&M::Preferences1, "&Preferences..."}}},
+        {&M::Special1, "&Special", EnableRule::Building,
+         {{&M::ExportMetafile1, "Export &Metafile"},
+          {&M::ExportEPS1, "Export &EPS"},
+          {},
+          {&M::ExportRTFFile1, "Export &RTF File"},
+          {&M::RTFGridtoClipboard1, "RT&F Grid to Clipboard"},
+          {},
+          {&M::GridtoClipboard1, "&Grid to Clipboard"},
+          {&M::SolutiontoClipboard1, "&Solution to Clipboard"},
+          {&M::CluestoClipboard1, "&Clues to Clipboard"},
+          {},
+          {&M::Byline1, "&Byline..."},
+          {},
+          {&M::Analysis1, "&Analysis...", [](M& f) { f.Analysis1Click(); }},
+          {&M::SpillHotKey, "Spill", [](M& f) { f.SpillHotKeyClick(); }, EnableRule::Always,
+           QKeyCombination(Qt::Key_F8), true}}},
+        {&M::Tools1, "&Tools", EnableRule::Always,
+         {{&M::Dictionary1, "&Dictionary...", nullptr, EnableRule::Always, Qt::CTRL | Qt::Key_D},
+          {&M::Thesaurus1, "&Thesaurus..."},
+          {},
+          {&M::ClueVault1, "&Cluevault..."},
+          {&M::Scratchpad1, "&Scratchpad..."},
+          {&M::Postbot1, "&Postbot..."}}},
+        {&M::Help1, "&Help", EnableRule::Always,
+         {{&M::HelpContents, "&Contents", [](M& f) { f.HelpContentsClick(); }},
+          {&M::HelpKeywordIndexcs1, "&Keyword Index", [](M& f) { f.HelpKeywordIndexclick(); }},
+          {},
+          {&M::About1, "&About..."}}},
+    };
+    return tables;
+}
+
+// One speed button of the panel. A button with `release` acts while it is
+// held: `click` on the press, `release` when it comes up.
+struct ButtonRow {
+    QToolButton* TZpxMainForm::*button;
+    int left;
+    const char* hint;
+    const char* picture;
+    Handler click;
+    EnableRule rule;
+    Handler release = nullptr;
+    bool checkable = false;
+};
+
+const std::vector<ButtonRow>& buttonTable()
+{
+    static const std::vector<ButtonRow> buttons = {
+        {&M::CheatBtn, 8, "Show puzzle answers", "cheat", [](M& f) { f.CheatBtnMouseDown(); },
+         EnableRule::SolvingLoaded, [](M& f) { f.CheatBtnMouseUp(); }},
+        {&M::SquaresBtn, 34, "Edit quotation grid", "squares", [](M& f) { f.SquaresBtnClick(); },
+         EnableRule::Building, nullptr, true},
+        {&M::LettersBtn, 60, "Construct the puzzle", "letters", [](M& f) { f.LettersBtnClick(); },
+         EnableRule::Building, nullptr, true},
+        {&M::SpillBtn, 86, "Clear an author-title entry", "spill", [](M& f) { f.SpillBtnClick(); },
+         EnableRule::Constructing},
+        {&M::DistrBtn, 112, "Update letters distribution", "distr", [](M& f) { f.DistrBtnClick(); },
+         EnableRule::Building},
+        {&M::DictBtn, 138, "Open dictionary", "dict", nullptr, EnableRule::Always},
+        {&M::AutoclueBtn, 164, "Write the clues", "autoclue", nullptr, EnableRule::Building},
+    };
+    return buttons;
+}
+
 }  // namespace
 
 TZpxMainForm::TZpxMainForm(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
+    setPlacementAnchor(PlacementAnchor::Main, this);
     setWindowTitle(QStringLiteral("Zephyrtrace"));
-    QFont clientFont(QStringLiteral("Times New Roman"));
-    clientFont.setPixelSize(13);
-    setFont(clientFont);
     createMenus();
     createPanel();
+    applyCommandEnabling();
 }
 
 TZpxMainForm::~TZpxMainForm() = default;
 
 void TZpxMainForm::createMenus()
 {
-    auto item = [this](QMenu* menu, const QString& caption, auto handler, const QKeySequence& shortcut = {}) {
-        QAction* action = menu->addAction(caption);
-        action->setShortcut(shortcut);
-        connectGuarded(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-        return action;
-    };
-
-    Puzzle1 = menuBar()->addMenu(QStringLiteral("&Puzzle"));
-    Solve1 = Puzzle1->addAction(QStringLiteral("&Solve..."));
-    connectGuarded(Solve1, &QAction::triggered, this, [this] { Open1Click(Solve1); });
-    Construct1 = Puzzle1->addMenu(QStringLiteral("&Construct"));
-    New1 = item(Construct1, QStringLiteral("&New..."), &TZpxMainForm::New1Click);
-    Open1 = Construct1->addAction(QStringLiteral("&Open..."));
-    connectGuarded(Open1, &QAction::triggered, this, [this] { Open1Click(Open1); });
-    Puzzle1->addSeparator();
-    Save1 = item(Puzzle1, QStringLiteral("Sa&ve"), &TZpxMainForm::Save1Click, QKeySequence(Qt::CTRL | Qt::Key_S));
-    SavePuzzleAs1 = item(Puzzle1, QStringLiteral("Save Puzzle &As..."), &TZpxMainForm::SavePuzzleAs1Click);
-    Puzzle1->addSeparator();
-    Print1 = Puzzle1->addAction(QStringLiteral("&Print..."));
-    Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    PrinterSetup1 = item(Puzzle1, QStringLiteral("P&rinter Setup..."), &TZpxMainForm::PrinterSetup1Click);
-    N11 = Puzzle1->addSeparator();
-    for (int i = 0; i < 3; ++i) {
-        History[i] = Puzzle1->addAction(QStringLiteral("&%1 PUZZLE%1").arg(i + 1));
-        connectGuarded(History[i], &QAction::triggered, this, [this, i] { HistoryClick(i + 1); });
+    for (const MenuTable& table : menuTables()) {
+        QMenu*& menu = this->*table.menu;
+        if (!menu)
+            menu = table.parent ? (this->*table.parent)->addMenu(QString::fromUtf8(table.title))
+                                : menuBar()->addMenu(QString::fromUtf8(table.title));
+        for (const CommandRow& row : table.rows) {
+            if (!row.caption) {
+                QAction* separator = menu->addSeparator();
+                if (row.item)
+                    this->*row.item = separator;
+                continue;
+            }
+            QAction* action = row.onWindowOnly ? new QAction(QString::fromUtf8(row.caption), this)
+                                               : menu->addAction(QString::fromUtf8(row.caption));
+            if (row.onWindowOnly)
+                addAction(action);
+            if (row.shortcut != QKeyCombination()) {
+                action->setShortcut(QKeySequence(row.shortcut));
+                // The constructor works in the grid and author-title windows: the keys reach the menus from there too.
+                action->setShortcutContext(Qt::ApplicationShortcut);
+            }
+            if (row.handler)
+                connectGuarded(action, &QAction::triggered, this, [this, handler = row.handler] { handler(*this); });
+            this->*row.item = action;
+        }
     }
-    N12 = Puzzle1->addSeparator();
-    Exit1 = item(Puzzle1, QStringLiteral("E&xit"), &TZpxMainForm::Exit1Click);
-
-    Options1 = menuBar()->addMenu(QStringLiteral("&Options"));
-    ScorePuzzle1 = Options1->addAction(QStringLiteral("&Score Puzzle"));
-    Clock1 = Options1->addAction(QStringLiteral("&Clock..."));
-    ReverttoSaved1 = item(Options1, QStringLiteral("&Revert to Saved"), &TZpxMainForm::ReverttoSaved1Click);
-    ScanGrid1 = item(Options1, QStringLiteral("Scan &Grid..."), &TZpxMainForm::ScanGrid1Click);
-    AcrosticWindow1 = item(Options1, QStringLiteral("Acrostic &Window..."), &TZpxMainForm::AcrosticWindow1Click);
-    Options1->addSeparator();
-    AutoArrange1 = item(Options1, QStringLiteral("&Auto Arrange"), &TZpxMainForm::AutoArrange1Click, QKeySequence(Qt::Key_F9));
-    Preferences1 = Options1->addAction(QStringLiteral("&Preferences..."));
-
-    Special1 = menuBar()->addMenu(QStringLiteral("&Special"));
-    ExportMetafile1 = Special1->addAction(QStringLiteral("Export &Metafile"));
-    ExportEPS1 = Special1->addAction(QStringLiteral("Export &EPS"));
-    Special1->addSeparator();
-    ExportRTFFile1 = Special1->addAction(QStringLiteral("Export &RTF File"));
-    RTFGridtoClipboard1 = Special1->addAction(QStringLiteral("RT&F Grid to Clipboard"));
-    Special1->addSeparator();
-    GridtoClipboard1 = Special1->addAction(QStringLiteral("&Grid to Clipboard"));
-    SolutiontoClipboard1 = Special1->addAction(QStringLiteral("&Solution to Clipboard"));
-    CluestoClipboard1 = Special1->addAction(QStringLiteral("&Clues to Clipboard"));
-    Special1->addSeparator();
-    Byline1 = Special1->addAction(QStringLiteral("&Byline..."));
-    Special1->addSeparator();
-    Analysis1 = item(Special1, QStringLiteral("&Analysis..."), &TZpxMainForm::Analysis1Click);
-    // Never shown in the menu; lives on the window so F8 reaches it.
-    SpillHotKey = new QAction(QStringLiteral("Spill"), this);
-    SpillHotKey->setShortcut(QKeySequence(Qt::Key_F8));
-    connectGuarded(SpillHotKey, &QAction::triggered, this, [this] { SpillHotKeyClick(); });
-    addAction(SpillHotKey);
-
-    Tools1 = menuBar()->addMenu(QStringLiteral("&Tools"));
-    Dictionary1 = Tools1->addAction(QStringLiteral("&Dictionary..."));
-    Dictionary1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    Thesaurus1 = Tools1->addAction(QStringLiteral("&Thesaurus..."));
-    Tools1->addSeparator();
-    ClueVault1 = Tools1->addAction(QStringLiteral("&Cluevault..."));
-    Scratchpad1 = Tools1->addAction(QStringLiteral("&Scratchpad..."));
-    Postbot1 = Tools1->addAction(QStringLiteral("&Postbot..."));
-
-    Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
-    HelpContents = item(Help1, QStringLiteral("&Contents"), &TZpxMainForm::HelpContentsClick);
-    HelpKeywordIndexcs1 = item(Help1, QStringLiteral("&Keyword Index"), &TZpxMainForm::HelpKeywordIndexclick);
-    Help1->addSeparator();
-    About1 = Help1->addAction(QStringLiteral("&About..."));
-
-    // Commands whose windows the program does not have yet stay disabled.
-    for (QAction* action : {Save1, SavePuzzleAs1, Print1, ScorePuzzle1, Clock1, ReverttoSaved1, ScanGrid1,
-                            AcrosticWindow1, AutoArrange1, Preferences1, ExportMetafile1, ExportEPS1,
-                            ExportRTFFile1, RTFGridtoClipboard1, GridtoClipboard1, SolutiontoClipboard1,
-                            CluestoClipboard1, Byline1, About1, Dictionary1, Thesaurus1, ClueVault1,
-                            Scratchpad1, Postbot1})
-        action->setEnabled(false);
-    Special1->setEnabled(false);
-}
-
-QToolButton* TZpxMainForm::createToolButton(int left, const QString& hint, const QString& picture)
-{
-    auto* button = new QToolButton(Panel1);
-    button->setGeometry(left, 8, 25, 25);
-    button->setAutoRaise(true);
-    button->setIcon(QIcon(QStringLiteral(":/images/%1.png").arg(picture)));
-    button->setIconSize(QSize(18, 18));
-    button->setProperty("hint", hint);
-    button->setEnabled(false);
-    return button;
 }
 
 void TZpxMainForm::createPanel()
 {
     auto* client = new QWidget(this);
     setCentralWidget(client);
+    // The client font is the window's own; the menu bar keeps the system's menu font.
+    QFont clientFont(QStringLiteral("Times New Roman"));
+    clientFont.setPixelSize(13);
+    client->setFont(clientFont);
 
     Panel1 = new QFrame(client);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setGeometry(0, 0, 427, PanelHeight);
-    CheatBtn = createToolButton(8, QStringLiteral("Show puzzle answers"), QStringLiteral("cheat"));
-    SquaresBtn = createToolButton(34, QStringLiteral("Edit quotation grid"), QStringLiteral("squares"));
-    LettersBtn = createToolButton(60, QStringLiteral("Construct the puzzle"), QStringLiteral("letters"));
-    SpillBtn = createToolButton(86, QStringLiteral("Clear an author-title entry"), QStringLiteral("spill"));
-    DistrBtn = createToolButton(112, QStringLiteral("Update letters distribution"), QStringLiteral("distr"));
-    DictBtn = createToolButton(138, QStringLiteral("Open dictionary"), QStringLiteral("dict"));
-    AutoclueBtn = createToolButton(164, QStringLiteral("Write the clues"), QStringLiteral("autoclue"));
-    SquaresBtn->setCheckable(true);
-    LettersBtn->setCheckable(true);
-    connectGuarded(SquaresBtn, &QToolButton::clicked, this, [this] { SquaresBtnClick(); });
-    connectGuarded(LettersBtn, &QToolButton::clicked, this, [this] { LettersBtnClick(); });
-    connectGuarded(SpillBtn, &QToolButton::clicked, this, [this] { SpillBtnClick(); });
-    connectGuarded(CheatBtn, &QToolButton::pressed, this, [this] { CheatBtnMouseDown(); });
-    connectGuarded(CheatBtn, &QToolButton::released, this, [this] { CheatBtnMouseUp(); });
-    connectGuarded(DistrBtn, &QToolButton::clicked, this, [this] { DistrBtnClick(); });
+    for (const ButtonRow& row : buttonTable()) {
+        auto* button = new QToolButton(Panel1);
+        button->setGeometry(row.left, 8, 25, 25);
+        button->setAutoRaise(true);
+        button->setIcon(QIcon(QStringLiteral(":/images/%1.png").arg(QString::fromLatin1(row.picture))));
+        button->setIconSize(QSize(18, 18));
+        button->setProperty("hint", QString::fromUtf8(row.hint));
+        button->setCheckable(row.checkable);
+        if (row.click && row.release) {
+            connectGuarded(button, &QToolButton::pressed, this, [this, handler = row.click] { handler(*this); });
+            connectGuarded(button, &QToolButton::released, this, [this, handler = row.release] { handler(*this); });
+        } else if (row.click) {
+            connectGuarded(button, &QToolButton::clicked, this, [this, handler = row.click] { handler(*this); });
+        }
+        this->*row.button = button;
+    }
 
     Byline = new QLabel(client);
     Byline->setAlignment(Qt::AlignCenter);
     Byline->setAutoFillBackground(true);
     QPalette silver = Byline->palette();
-    silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    silver.setColor(QPalette::Window, StandardColour::Silver);
     silver.setColor(QPalette::WindowText, Qt::black);
     Byline->setPalette(silver);
     QFont arial(QStringLiteral("Arial"));
@@ -220,6 +283,24 @@ void TZpxMainForm::createPanel()
     LogoImage = new QLabel(client);
     LogoImage->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
     LogoImage->setGeometry(4, PanelHeight + BylineHeight, 419, 277);
+}
+
+void TZpxMainForm::applyCommandEnabling()
+{
+    for (const MenuTable& table : menuTables()) {
+        if (table.title)
+            (this->*table.menu)->setEnabled(commandEnabled(table.rule, Mode, puzzleState));
+        for (const CommandRow& row : table.rows)
+            if (row.caption)
+                (this->*row.item)->setEnabled(row.handler && commandEnabled(row.rule, Mode, puzzleState));
+    }
+    for (const ButtonRow& row : buttonTable())
+        setButtonEnabled(this->*row.button, row.click && commandEnabled(row.rule, Mode, puzzleState));
+}
+
+std::array<QAction*, 3> TZpxMainForm::historyItems() const
+{
+    return {History1, History2, History3};
 }
 
 QPrinter* TZpxMainForm::Printer()
@@ -249,32 +330,55 @@ void TZpxMainForm::FormShow()
     // Design sizes are pixels at 96 dpi; fonts in pixels keep them on large-font screens.
     const int width = LogoImage->width() + 8;
     const int height = captionHeight() + menuHeight() + LogoImage->y() + LogoImage->height() + 8;
-    const QRect bounds = frameBounds(this, captionHeight());
-    setFrameBounds(this, QRect(bounds.left(), bounds.top(), width, height), captionHeight());
+    // Placed by its frame, so the caption stays on the screen and the window can be dragged.
+    setFrameBounds(this, QRect(2, 2, width, height), captionHeight());
     setFixedSize(size());
     LogoImage->move((this->width() - LogoImage->width()) / 2, LogoImage->y());
     ApplyToolSettings();
-    if (CommandLine.isEmpty())
-        UpdateHistory();
-    else
-        OpenCommandLine(CommandLine);
+    // The history replaces its placeholder entries whether or not a puzzle follows.
+    UpdateHistory();
+    // The puzzle named on the command line loads once the window is on the screen,
+    // so its error box, if any, has a window to stand over.
+    if (!CommandLine.isEmpty())
+        QTimer::singleShot(0, this, [this] { runGuarded([this] { OpenCommandLine(CommandLine); }); });
 }
 
 void TZpxMainForm::OpenCommandLine(const QStringList& arguments)
 {
     if (arguments.isEmpty())
         return;
-    PuzzleFileName = arguments[0].toStdString();
+    const bool construction = arguments.size() > 1 && arguments[1].toUpper() == QLatin1String("-C");
+    loadPuzzleInMode(arguments[0], construction ? ModeConstruction : ModeSolve);
+}
+
+bool TZpxMainForm::loadPuzzleInMode(const QString& path, std::uint8_t mode, LoadKind kind)
+{
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
     try {
-        ZpxProcs->LoadPuzzle(arguments[0]);
-        Mode = arguments.size() > 1 && arguments[1].toUpper() == QLatin1String("-C") ? ModeConstruction : ModeSolve;
-        PuzzleLoaded();
-    } catch (const FileError&) {
-        ZpxProcs->ErrorMessage(QString::fromUtf8(CorruptPuzzle));
-        PuzzleFileName.clear();
-        // No load ran it: without it the history would keep its placeholder entries.
-        UpdateHistory();
+        ZpxProcs->LoadPuzzle(fullPath);
+    } catch (const FileError& error) {
+        ZpxProcs->ErrorMessage(QString::fromUtf8(error.what()));
+        // A No to the save question left dropped changes in memory: read the
+        // previous puzzle back as it was saved. A file gone since stays in memory.
+        if (!PuzzleFileName.empty() && QString::fromStdString(PuzzleFileName) != fullPath) {
+            try {
+                ZpxProcs->LoadPuzzle(QString::fromStdString(PuzzleFileName));
+            } catch (const FileError&) {
+            }
+        }
+        return false;
     }
+    if (kind == LoadKind::Revert) {
+        SelectedWord = 0;
+        afterRevert();
+        Modified = false;
+        return true;
+    }
+    PuzzleFileName = fullPath.toStdString();
+    Mode = mode;
+    QDir::setCurrent(QFileInfo(fullPath).absolutePath());
+    PuzzleLoaded();
+    return true;
 }
 
 bool TZpxMainForm::SaveQuery()
@@ -316,7 +420,7 @@ void TZpxMainForm::New1Click()
     if (ZpxInputForm->exec() != QDialog::Accepted)
         return;
     Mode = ModeConstruction;
-    PuzzleFileName = chosen.toStdString();
+    PuzzleFileName = QFileInfo(chosen).absoluteFilePath().toStdString();
     // Until the first save succeeds the new puzzle exists only in memory.
     Modified = true;
     try {
@@ -339,25 +443,8 @@ void TZpxMainForm::Open1Click(QAction* source)
     request.filter = QString::fromUtf8(PuzzleFilter);
     request.mustExist = true;
     const QString chosen = chooseFile(request);
-    if (chosen.isEmpty())
-        return;
-    try {
-        ZpxProcs->LoadPuzzle(chosen);
-    } catch (const FileError&) {
-        ZpxProcs->ErrorMessage(QString::fromUtf8(CorruptPuzzle));
-        if (!PuzzleFileName.empty()) {
-            try {
-                ZpxProcs->LoadPuzzle(QString::fromStdString(PuzzleFileName));
-            } catch (const FileError&) {
-                // The previous puzzle's file is gone too: keep the one in memory.
-            }
-        }
-        return;
-    }
-    QDir::setCurrent(QFileInfo(chosen).absolutePath());
-    Mode = solving ? ModeSolve : ModeConstruction;
-    PuzzleFileName = chosen.toStdString();
-    PuzzleLoaded();
+    if (!chosen.isEmpty())
+        loadPuzzleInMode(chosen, solving ? ModeSolve : ModeConstruction);
 }
 
 void TZpxMainForm::HistoryClick(int item)
@@ -369,17 +456,7 @@ void TZpxMainForm::HistoryClick(int item)
     // Unsaved changes are offered for saving here as for every other load.
     if (Modified && !SaveQuery())
         return;
-    PuzzleFileName = path.toStdString();
-    Mode = entry.endsWith(QLatin1String("/s")) ? ModeSolve : ModeConstruction;
-    try {
-        ZpxProcs->LoadPuzzle(path);
-    } catch (const FileError&) {
-        ZpxProcs->ErrorMessage(QString::fromUtf8(CorruptPuzzle));
-        PuzzleFileName.clear();
-        return;
-    }
-    QDir::setCurrent(QFileInfo(path).absolutePath());
-    PuzzleLoaded();
+    loadPuzzleInMode(path, entry.endsWith(QLatin1String("/s")) ? ModeSolve : ModeConstruction);
 }
 
 void TZpxMainForm::Save1Click()
@@ -406,7 +483,7 @@ void TZpxMainForm::SavePuzzleAs1Click()
         return;
     }
     ZpxProcs->SavePuzzle(chosen);
-    PuzzleFileName = chosen.toStdString();
+    PuzzleFileName = QFileInfo(chosen).absoluteFilePath().toStdString();
     PuzzleLoaded();
 }
 
@@ -416,28 +493,15 @@ void TZpxMainForm::ReverttoSaved1Click()
     const Answer answer =
         showMessage({MessageKind::Question, MessageButtons::YesNo, QStringLiteral("Confirm"),
                      QStringLiteral("Discard all recent changes and return to last saved puzzle?")});
-    if (answer != Answer::Yes)
-        return;
-    ZpxProcs->LoadPuzzle(QString::fromStdString(PuzzleFileName));
-    SelectedWord = 0;
-    ZpxGridForm->ClearCursor();
-    ZpxGridForm->Repaint();
-    ZpxTitleForm->Repaint();
-    if (Mode != ModeSolve) {
-        if (LettersDistForm->isVisible())
-            LettersDistForm->FormPaint();
-        if (AcrosticWinForm->isVisible())
-            AcrosticWinForm->FillWordList();
-    }
-    Modified = false;
+    if (answer == Answer::Yes)
+        loadPuzzleInMode(QString::fromStdString(PuzzleFileName), Mode, LoadKind::Revert);
 }
 
 void TZpxMainForm::PuzzleLoaded()
 {
+    puzzleState = PuzzleState::Loaded;
     if (LogoImage->isVisible()) {
         LogoImage->hide();
-        for (QAction* action : {Save1, ReverttoSaved1, AutoArrange1})
-            action->setEnabled(true);
         const int bandHeight = Panel1->y() + Panel1->height() + BylineHeight + 12;
         int height = 2 * captionHeight() + bandHeight;
         setMinimumSize(0, 0);
@@ -461,31 +525,8 @@ void TZpxMainForm::PuzzleLoaded()
     ZpxProcs->WriteSetting(QStringLiteral("CurrentPuzzle"), QString::fromStdString(PuzzleFileName));
     UpdateHistory();
 
-    // Showing again re-reads the windows' settings and places them for the new puzzle.
-    ZpxGridForm->hide();
-    ZpxGridForm->setWindowTitle(QFileInfo(QString::fromStdString(PuzzleFileName)).fileName());
-    ZpxGridForm->show();
-    ZpxTitleForm->hide();
-    ZpxTitleForm->show();
-
-    applyModeEnabling();
-
-    // The letters distribution belongs to construction; the word list and the
-    // scan would show the answers to a solver and another puzzle's words to a constructor.
-    if (Mode == ModeSolve) {
-        LettersDistForm->hide();
-        AcrosticWinForm->hide();
-        ZpxScanForm->hide();
-    } else {
-        if (LettersDistForm->isVisible())
-            LettersDistForm->FormPaint();
-        else
-            LettersDistForm->show();
-        if (AcrosticWinForm->isVisible())
-            AcrosticWinForm->FillWordList();
-        if (ZpxScanForm->isVisible())
-            ZpxScanForm->ScanGrid();
-    }
+    afterPuzzleLoaded();
+    applyCommandEnabling();
 
     if (Mode == ModeSolve) {
         Byline->setText(QString::fromStdString(solveByline(PuzzleRecord)));
@@ -496,33 +537,20 @@ void TZpxMainForm::PuzzleLoaded()
     }
 }
 
-void TZpxMainForm::applyModeEnabling()
-{
-    const bool solve = Mode == ModeSolve;
-    SavePuzzleAs1->setEnabled(!solve);
-    ScanGrid1->setEnabled(!solve);
-    AcrosticWindow1->setEnabled(!solve);
-    Special1->setEnabled(!solve);
-    setButtonEnabled(CheatBtn, solve);
-    setButtonEnabled(SquaresBtn, !solve);
-    setButtonEnabled(LettersBtn, !solve);
-    setButtonEnabled(SpillBtn, LettersBtn->isEnabled());
-    setButtonEnabled(DistrBtn, LettersBtn->isEnabled());
-}
-
 void TZpxMainForm::UpdateHistory()
 {
     QStringList entries;
     const QString suffix = Mode != ModeSolve ? QStringLiteral(" /c") : QStringLiteral(" /s");
     const QString current = ZpxProcs->ReadSetting(QStringLiteral("CurrentPuzzle"), QString());
-    if (!current.isEmpty() && Save1->isEnabled())
+    if (!current.isEmpty() && puzzleState == PuzzleState::Loaded)
         entries.append(current + suffix);
     for (int n = 1; n <= 3; ++n) {
         const QString stored = ZpxProcs->ReadSetting(QStringLiteral("HistoryPuzzle%1").arg(n), QString());
         if (!entries.contains(stored, Qt::CaseInsensitive))
             entries.append(stored);
     }
-    for (QAction* item : History)
+    const std::array<QAction*, 3> items = historyItems();
+    for (QAction* item : items)
         item->setVisible(false);
     int count = 0;
     for (const QString& entry : entries) {
@@ -530,7 +558,7 @@ void TZpxMainForm::UpdateHistory()
             continue;
         ++count;
         const QString name = fileNameOnly(entry.left(entry.size() - 3));
-        QAction* item = History[count - 1];
+        QAction* item = items[count - 1];
         item->setText(QStringLiteral("&%1 %2").arg(count).arg(name.left(name.size() - 4).toUpper()));
         item->setIcon(historyIcon(entry.endsWith(QLatin1Char('c'))));
         item->setVisible(true);
@@ -603,8 +631,8 @@ void TZpxMainForm::SquaresBtnClick()
         return;
     }
     LettersBtn->setChecked(false);
-    setButtonEnabled(SpillBtn, false);
     Mode = ModeGridEditing;
+    applyCommandEnabling();
     SelectedWord = 0;
     ZpxGridForm->Repaint();
     ZpxTitleForm->Repaint();
@@ -617,8 +645,8 @@ void TZpxMainForm::LettersBtnClick()
         return;
     }
     SquaresBtn->setChecked(false);
-    setButtonEnabled(SpillBtn, true);
     Mode = ModeConstruction;
+    applyCommandEnabling();
     ZpxGridForm->ClearCursor();
     ZpxGridForm->Repaint();
 }
@@ -629,10 +657,7 @@ void TZpxMainForm::SpillBtnClick()
         return;
     spillWord(PuzzleRecord, SelectedWord);
     ZpxGridForm->Repaint();
-    ZpxTitleForm->Repaint();
-    if (AcrosticWinForm->isVisible())
-        AcrosticWinForm->RefreshWordLine(SelectedWord);
-    Modified = true;
+    afterWordChanged(SelectedWord);
 }
 
 void TZpxMainForm::DistrBtnClick()

@@ -1,6 +1,6 @@
-#include "core/ShellFigures.h"
+#include "app/ShellFigures.h"
 
-#include "construct/RecordBuilder.h"
+#include "support/RecordBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,30 @@
+#include "app/ApplicationWindowsUnit.h"
+
+#include "app/ZpxMainUnit.h"
+#include "construct/LettersDistUnit.h"
+#include "construct/ZpxAcrosticWinUnit.h"
+#include "construct/ZpxAnalyzeUnit.h"
+#include "construct/ZpxGridUnit.h"
+#include "construct/ZpxInputUnit.h"
+#include "construct/ZpxScanUnit.h"
+#include "construct/ZpxTitleUnit.h"
+#include "core/SFXUnit.h"
+#include "core/ZpxProcsUnit.h"
+
+namespace zpx {
+
+void createApplicationWindows()
+{
+    ZpxMainForm = new TZpxMainForm;
+    ZpxGridForm = new TZpxGridForm;
+    ZpxInputForm = new TZpxInputForm;
+    AcrosticWinForm = new TAcrosticWinForm;
+    ZpxAnalyzeForm = new TZpxAnalyzeForm;
+    ZpxProcs = new TZpxProcs;
+    ZpxScanForm = new TZpxScanForm;
+    ZpxTitleForm = new TZpxTitleForm;
+    LettersDistForm = new TLettersDistForm;
+    SoundFX = new TSoundFX;
+}
+
+}  // namespace zpx

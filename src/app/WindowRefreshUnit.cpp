@@ -1,0 +1,129 @@
+// Who refreshes whom: every cross-window refresh of the program, one named
+// function per event, each calling the affected windows directly. Windows
+// the program has not created (a test may create only some) are skipped.
+
+#include "core/WindowRefreshUnit.h"
+
+#include "construct/LettersDistUnit.h"
+#include "construct/ZpxAcrosticWinUnit.h"
+#include "construct/ZpxGridUnit.h"
+#include "construct/ZpxScanUnit.h"
+#include "construct/ZpxTitleUnit.h"
+#include "core/PuzzleRecord.h"
+#include "core/SharedState.h"
+
+#include <QFileInfo>
+
+namespace zpx {
+
+namespace {
+
+bool isShown(const QWidget* window)
+{
+    return window && window->isVisible();
+}
+
+void repaintGrid()
+{
+    if (ZpxGridForm)
+        ZpxGridForm->Repaint();
+}
+
+void repaintTitle()
+{
+    if (ZpxTitleForm)
+        ZpxTitleForm->Repaint();
+}
+
+// Hiding first makes the showing re-read the window's settings and place it for the puzzle.
+void showAfresh(QWidget* window)
+{
+    window->hide();
+    window->show();
+}
+
+}  // namespace
+
+void afterWordChanged(int word)
+{
+    repaintTitle();
+    if (isShown(AcrosticWinForm))
+        AcrosticWinForm->RefreshWordLine(word);
+    Modified = true;
+}
+
+void afterLetterRemoved(int word, int column, int row)
+{
+    if (column != 0 && ZpxGridForm)
+        ZpxGridForm->PaintSquare(column, row, 0);
+    afterWordChanged(word);
+}
+
+void afterEntryChanged(int column, int row)
+{
+    if (const auto slot = PuzzleRecord.slotAt(column, row); slot && slot->position == 1)
+        repaintTitle();
+}
+
+void afterWordSelected(int word)
+{
+    if (isShown(AcrosticWinForm))
+        AcrosticWinForm->SelectWordLine(word);
+    // A selection highlights the word's squares while constructing; clearing it removes them in any mode.
+    if (word == 0 || Mode == ModeConstruction)
+        repaintGrid();
+}
+
+void afterWordListClick(int word)
+{
+    SelectedWord = word;
+    repaintGrid();
+    if (ZpxTitleForm)
+        ZpxTitleForm->FormMouseUp(QPoint((word - 1) * AuthorTitleSquare, 1));
+}
+
+void afterScanPick(int word)
+{
+    SelectedWord = word;
+    repaintTitle();
+    repaintGrid();
+}
+
+void afterPuzzleLoaded()
+{
+    ZpxGridForm->setWindowTitle(QFileInfo(QString::fromStdString(PuzzleFileName)).fileName());
+    showAfresh(ZpxGridForm);
+    showAfresh(ZpxTitleForm);
+
+    // The letters distribution belongs to construction; the word list and the
+    // scan would show the answers to a solver and another puzzle's words to a constructor.
+    if (Mode == ModeSolve) {
+        LettersDistForm->hide();
+        AcrosticWinForm->hide();
+        ZpxScanForm->hide();
+        return;
+    }
+    if (LettersDistForm->isVisible())
+        LettersDistForm->FormPaint();
+    else
+        LettersDistForm->show();
+    if (AcrosticWinForm->isVisible())
+        AcrosticWinForm->FillWordList();
+    if (ZpxScanForm->isVisible())
+        ZpxScanForm->ScanGrid();
+}
+
+void afterRevert()
+{
+    ZpxGridForm->ClearCursor();
+    ZpxGridForm->Repaint();
+    ZpxTitleForm->Repaint();
+    if (Mode == ModeSolve)
+        return;
+    if (isShown(LettersDistForm))
+        LettersDistForm->FormPaint();
+    if (isShown(AcrosticWinForm))
+        AcrosticWinForm->FillWordList();
+}
+
+}  // namespace zpx

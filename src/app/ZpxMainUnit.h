@@ -1,0 +1,150 @@
+#pragma once
+// The main window: the program's shell. It carries the menus and tool
+// buttons, runs the file commands, and after every load shows the windows
+// the mode needs and enables what the mode allows.
+
+#include "app/CommandEnabling.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPrinter;
+class QToolButton;
+
+namespace zpx {
+
+class TZpxMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TZpxMainForm(QWidget* parent = nullptr);
+    ~TZpxMainForm() override;
+
+    // The program's parameters ("file [-c]"), loaded once the window is shown.
+    QStringList CommandLine;
+    void OpenCommandLine(const QStringList& arguments);
+
+    void PuzzleLoaded();
+    void UpdateHistory();
+    void PlaceMainWindow();
+    void ArrangeWindows(int layoutCode);
+    void ApplyToolSettings();
+    bool SaveQuery();
+
+    // Menu items, in menu order.
+    QMenu* Puzzle1 = nullptr;
+    QAction* Solve1 = nullptr;
+    QMenu* Construct1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* SavePuzzleAs1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* PrinterSetup1 = nullptr;
+    QAction* N11 = nullptr;
+    QAction* History1 = nullptr;
+    QAction* History2 = nullptr;
+    QAction* History3 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* Options1 = nullptr;
+    QAction* ScorePuzzle1 = nullptr;
+    QAction* Clock1 = nullptr;
+    QAction* ReverttoSaved1 = nullptr;
+    QAction* ScanGrid1 = nullptr;
+    QAction* AcrosticWindow1 = nullptr;
+    QAction* AutoArrange1 = nullptr;
+    QAction* Preferences1 = nullptr;
+    QMenu* Special1 = nullptr;
+    QAction* ExportMetafile1 = nullptr;
+    QAction* ExportEPS1 = nullptr;
+    QAction* ExportRTFFile1 = nullptr;
+    QAction* RTFGridtoClipboard1 = nullptr;
+    QAction* GridtoClipboard1 = nullptr;
+    QAction* SolutiontoClipboard1 = nullptr;
+    QAction* CluestoClipboard1 = nullptr;
+    QAction* Byline1 = nullptr;
+    QAction* Analysis1 = nullptr;
+    QAction* SpillHotKey = nullptr;
+    QMenu* Tools1 = nullptr;
+    QAction* Dictionary1 = nullptr;
+    QAction* Thesaurus1 = nullptr;
+    QAction* ClueVault1 = nullptr;
+    QAction* Scratchpad1 = nullptr;
+    QAction* Postbot1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* HelpContents = nullptr;
+    QAction* HelpKeywordIndexcs1 = nullptr;
+    QAction* About1 = nullptr;
+
+    QFrame* Panel1 = nullptr;
+    QToolButton* CheatBtn = nullptr;
+    QToolButton* SquaresBtn = nullptr;
+    QToolButton* LettersBtn = nullptr;
+    QToolButton* SpillBtn = nullptr;
+    QToolButton* DistrBtn = nullptr;
+    QToolButton* DictBtn = nullptr;
+    QToolButton* AutoclueBtn = nullptr;
+    QLabel* Byline = nullptr;
+    QLabel* LogoImage = nullptr;
+
+    // The printer that Printer Setup configures and printing uses.
+    QPrinter* Printer();
+
+    void New1Click();
+    void Open1Click(QAction* source);
+    void Save1Click();
+    void SavePuzzleAs1Click();
+    void ReverttoSaved1Click();
+    void HistoryClick(int item);
+    void Exit1Click();
+    void SquaresBtnClick();
+    void LettersBtnClick();
+    void SpillBtnClick();
+    void CheatBtnMouseDown();
+    void CheatBtnMouseUp();
+    void SpillHotKeyClick();
+    void DistrBtnClick();
+    void AcrosticWindow1Click();
+    void ScanGrid1Click();
+    void Analysis1Click();
+    void AutoArrange1Click();
+    void PrinterSetup1Click();
+    void HelpContentsClick();
+    void HelpKeywordIndexclick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum class LoadKind { Puzzle, Revert };
+
+    void createMenus();
+    void createPanel();
+    // Enables every command and button by its rule for the current mode and puzzle.
+    void applyCommandEnabling();
+    void setButtonEnabled(QToolButton* button, bool enabled);
+    std::array<QAction*, 3> historyItems() const;
+    void FormShow();
+    bool FormCloseQuery();
+    bool FormClose();
+    // Every load goes through here: start-up, Open and Solve, a history entry
+    // and Revert. A file that cannot be read is reported with the error's own
+    // text, and the puzzle, its file name and the mode stay as they were.
+    bool loadPuzzleInMode(const QString& path, std::uint8_t mode, LoadKind kind = LoadKind::Puzzle);
+    void showHelpPage(const QString& page);
+
+    PuzzleState puzzleState = PuzzleState::None;
+    bool shownOnce = false;
+    QPrinter* printer = nullptr;
+};
+
+extern TZpxMainForm* ZpxMainForm;
+
+}  // namespace zpx

@@ -1,0 +1,37 @@
+#pragma once
+// What a window calls after it changed the puzzle or the selection, so the
+// other windows that show it follow. Each call is a named, direct refresh of
+// the windows affected, defined in app/WindowRefreshUnit.cpp: the one place
+// that shows who refreshes whom.
+
+namespace zpx {
+
+// A construction click, a letter removal or Spill changed word w: the
+// windows that show the word's letters follow (the grid squares themselves
+// are the caller's), and the puzzle is marked modified.
+void afterWordChanged(int word);
+
+// The author-title window removed a letter of word w and freed square
+// (column, row); column 0 when the slot named no square of the grid.
+void afterLetterRemoved(int word, int column, int row);
+
+// The solver typed into square (column, row) of the grid.
+void afterEntryChanged(int column, int row);
+
+// The author-title window selected word w, or cleared the selection (0).
+void afterWordSelected(int word);
+
+// A line of the acrostic word list was clicked: word w is selected as a
+// click on its square in the author-title window selects it.
+void afterWordListClick(int word);
+
+// The scan list picked word w for correction.
+void afterScanPick(int word);
+
+// A puzzle was loaded or created: the windows its mode needs are shown for it.
+void afterPuzzleLoaded();
+
+// Revert to Saved read the file again: the windows show it as saved.
+void afterRevert();
+
+}  // namespace zpx
