@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package Zephyrtrace needs to build, test and run.
 # Safe to run again: packages already present are skipped quickly.
+# Packages named as arguments are installed as well (scripts/fuzz.sh asks for clang).
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth
+  "$@"
 )
 
 missing=()
