@@ -30,7 +30,7 @@ GridSizing parseSize(std::string_view text)
     if (cross == std::string_view::npos || !parseNumber(text.substr(0, cross), sizing.width)
         || !parseNumber(text.substr(cross + 1), sizing.height))
         throw UsageError("--size must be WIDTHxHEIGHT, e.g. 20x10");
-    if (sizing.width < MinGridWidth || sizing.width > MaxGridWidth || sizing.height < MinGridHeight
+    if (sizing.width < MinGridWidth || sizing.width > MaxColumns || sizing.height < MinGridHeight
         || sizing.height > MaxManualGridHeight)
         throw UsageError("--size: width must be 10 to 31 and height 8 to 20");
     return sizing;

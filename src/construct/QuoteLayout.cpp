@@ -107,7 +107,7 @@ AutoGrid autoGridSize(int n)
 {
     AutoGrid grid{MinGridWidth, MinGridHeight, 0};
     int best = 10;
-    for (int w = MinGridWidth; w <= MaxGridWidth; ++w) {
+    for (int w = MinGridWidth; w <= MaxColumns; ++w) {
         for (int h = MinGridHeight; h <= MaxAutoGridHeight; ++h) {
             const int p = w * h;
             if (p % n < best && p / n < 2) {
@@ -123,7 +123,7 @@ AutoGrid autoGridSize(int n)
 
     // 349, 350, 361 and 362 have no grid with fewer than 10 spares.
     int fewest = 0;
-    for (int w = MinGridWidth; w <= MaxGridWidth; ++w) {
+    for (int w = MinGridWidth; w <= MaxColumns; ++w) {
         for (int h = MinGridHeight; h <= MaxAutoGridHeight; ++h) {
             const int p = w * h;
             if (p >= n && (fewest == 0 || p < fewest)) {
@@ -168,7 +168,8 @@ std::optional<Refusal> buildPuzzleFromInput(TPuzzleRecord& record, std::string_v
     for (char c : upperCased(authorTitle))
         if (isLetter(c))
             letters += c;
-    if (letters.size() > MaxAuthorTitleLetters)
+    // Each author-title letter begins one acrostic word.
+    if (letters.size() > static_cast<std::size_t>(MaxWords))
         return Refusal{InputRefusal::AuthorTitleTooLong,
                        "The Author-Title line contains more than the maximum allowed number of 30 "
                        "letters. Please correct the Author-Title line or cancel construction."};
@@ -186,7 +187,7 @@ std::optional<Refusal> buildPuzzleFromInput(TPuzzleRecord& record, std::string_v
         return missingLettersRefusal(missing);
 
     if (!sizing.automatic) {
-        sizing.width = std::clamp(sizing.width, MinGridWidth, MaxGridWidth);
+        sizing.width = std::clamp(sizing.width, MinGridWidth, MaxColumns);
         sizing.height = std::clamp(sizing.height, MinGridHeight, MaxManualGridHeight);
         if (sizing.width * sizing.height > MaxSquares)
             return Refusal{InputRefusal::GridTooLarge,

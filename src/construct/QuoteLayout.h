@@ -18,11 +18,9 @@
 namespace zpx {
 
 constexpr int MinGridWidth = 10;
-constexpr int MaxGridWidth = 31;
 constexpr int MinGridHeight = 8;
 constexpr int MaxAutoGridHeight = 12;
 constexpr int MaxManualGridHeight = 20;
-constexpr int MaxAuthorTitleLetters = 30;
 
 // The run-time library's generator: a 32-bit linear congruence whose
 // random(n) is the high part of seed × n, so a seed gives the same puzzle

@@ -98,7 +98,7 @@ void TZpxInputForm::createComponents()
     Label1->setGeometry(98, 270, 52, 22);
     WidthSpin->setGeometry(152, 244, 56, 22);
     HeightSpin->setGeometry(152, 270, 56, 22);
-    WidthSpin->setRange(MinGridWidth, MaxGridWidth);
+    WidthSpin->setRange(MinGridWidth, MaxColumns);
     WidthSpin->setValue(MinGridWidth);
     HeightSpin->setRange(MinGridHeight, MaxManualGridHeight);
     HeightSpin->setValue(MinGridHeight);
