@@ -36,6 +36,9 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+#include <vector>
+
 namespace zpx {
 
 TZpxMainForm* ZpxMainForm = nullptr;
@@ -62,6 +65,19 @@ QIcon historyIcon(bool construction)
         painter.drawLine(7, 12, 13, 3);
     }
     return QIcon(picture);
+}
+
+// The save dialog of New and Save As: a new name for a puzzle file.
+FileDialogRequest puzzleSaveRequest(const QString& title)
+{
+    FileDialogRequest request;
+    request.save = true;
+    request.title = title;
+    request.fileName = QStringLiteral("untitled.zpx");
+    request.defaultSuffix = QStringLiteral("zpx");
+    request.filter = QString::fromUtf8(PuzzleFilter);
+    request.overwritePrompt = true;
+    return request;
 }
 
 QString fileNameOnly(const QString& path)
@@ -405,14 +421,8 @@ void TZpxMainForm::New1Click()
 {
     if (Modified && !SaveQuery())
         return;
-    FileDialogRequest request;
-    request.save = true;
-    request.title = QStringLiteral("New puzzle for constructing");
-    request.fileName = QStringLiteral("untitled.zpx");
-    request.defaultSuffix = QStringLiteral("zpx");
+    FileDialogRequest request = puzzleSaveRequest(QStringLiteral("New puzzle for constructing"));
     request.directory = QDir::currentPath();
-    request.filter = QString::fromUtf8(PuzzleFilter);
-    request.overwritePrompt = true;
     const QString chosen = chooseFile(request);
     if (chosen.isEmpty())
         return;
@@ -468,14 +478,7 @@ void TZpxMainForm::SavePuzzleAs1Click()
 {
     if (Modified && !SaveQuery())
         return;
-    FileDialogRequest request;
-    request.save = true;
-    request.title = QStringLiteral("Save puzzle as...");
-    request.fileName = QStringLiteral("untitled.zpx");
-    request.defaultSuffix = QStringLiteral("zpx");
-    request.filter = QString::fromUtf8(PuzzleFilter);
-    request.overwritePrompt = true;
-    const QString chosen = chooseFile(request);
+    const QString chosen = chooseFile(puzzleSaveRequest(QStringLiteral("Save puzzle as...")));
     if (chosen.isEmpty())
         return;
     if (QFileInfo(chosen).suffix().compare(QLatin1String("zpx"), Qt::CaseInsensitive) != 0) {
@@ -507,7 +510,9 @@ void TZpxMainForm::PuzzleLoaded()
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         const QRect bounds = frameBounds(this, captionHeight());
-        setFrameBounds(this, QRect(bounds.left(), bounds.top(), 256, height), captionHeight());
+        // 256 wide, or as wide as the menu bar in the system's menu font, so every menu stays in reach.
+        const int width = std::max(256, menuBar()->sizeHint().width() + 2 * frameBorder());
+        setFrameBounds(this, QRect(bounds.left(), bounds.top(), width, height), captionHeight());
         PlaceMainWindow();
         if (screenDpi() > 96) {
             height = 3 * captionHeight() + bandHeight;
