@@ -21,6 +21,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <cerrno>
+
 using namespace zpx;
 using namespace zpx::test;
 
@@ -471,12 +473,13 @@ private slots:
         const QByteArray original = fileBytes(puzzleA);
         Modified = true;
         PuzzleRecord.answer(2, 1) = 'Y';
-        QDir(testFolder()).mkdir("alpha.zpx.saving");
-        ZpxMainForm->Save1->trigger();
-        QDir(testFolder()).rmdir("alpha.zpx.saving");
+        {
+            const ScopedSaveFault diskFull([](SaveStep step, const auto&) { return step == SaveStep::Write ? ENOSPC : 0; });
+            ZpxMainForm->Save1->trigger();
+        }
         QVERIFY(Modified);
         QCOMPARE(fileBytes(puzzleA), original);
-        QVERIFY(!dialogs.messages.isEmpty());
+        QCOMPARE(dialogs.messages.last().text, QString("Disk full"));
         Modified = false;
     }
 

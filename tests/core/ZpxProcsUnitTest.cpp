@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cerrno>
+
 using namespace zpx;
 using namespace zpx::test;
 
@@ -66,10 +68,11 @@ private slots:
         QVERIFY(Modified);  // loading leaves the flag to the caller
         QCOMPARE(PuzzleRecord.answer(1, 1), std::uint8_t('K'));
 
-        QVERIFY(QDir(testFolder()).mkdir("kept.zpx.saving"));
-        QVERIFY_THROWS_EXCEPTION(FileError, ZpxProcs->SavePuzzle(path));
+        {
+            const ScopedSaveFault failingRename([](SaveStep step, const auto&) { return step == SaveStep::Rename ? EIO : 0; });
+            QVERIFY_THROWS_EXCEPTION(FileError, ZpxProcs->SavePuzzle(path));
+        }
         QVERIFY(Modified);
-        QDir(testFolder()).rmdir("kept.zpx.saving");
 
         // The user's data folder does not exist yet: the trash is still made inside it.
         ZpxProcs->RecyclePuzzle(path);
