@@ -202,7 +202,9 @@ public:
         std::random_device entropy;
         for (int attempt = 0; attempt < MaxTemporaryNames; ++attempt) {
             path = puzzle;
-            path += "." + randomName(entropy) + ".saving";
+            path += '.';
+            path += randomName(entropy);
+            path += ".saving";
             const int error = saveStep(SaveStep::CreateTemporary, path, [&] {
                 return descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                                            createMode);
