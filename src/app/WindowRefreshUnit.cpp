@@ -126,4 +126,21 @@ void afterRevert()
         AcrosticWinForm->FillWordList();
 }
 
+void afterEntriesCleared()
+{
+    repaintGrid();
+    repaintTitle();
+}
+
+void celebrateSolvedPuzzle()
+{
+    if (ZpxGridForm)
+        ZpxGridForm->Celebrate();
+}
+
+bool solverCheated()
+{
+    return ZpxGridForm && ZpxGridForm->Cheated;
+}
+
 }  // namespace zpx

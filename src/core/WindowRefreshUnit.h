@@ -1,8 +1,9 @@
 #pragma once
 // What a window calls after it changed the puzzle or the selection, so the
-// other windows that show it follow. Each call is a named, direct refresh of
-// the windows affected, defined in app/WindowRefreshUnit.cpp: the one place
-// that shows who refreshes whom.
+// other windows that show it follow, and the few things one window asks of
+// another. Each call names the event; its definition in
+// app/WindowRefreshUnit.cpp calls the windows affected directly: the one
+// place that shows who refreshes whom.
 
 namespace zpx {
 
@@ -33,5 +34,15 @@ void afterPuzzleLoaded();
 
 // Revert to Saved read the file again: the windows show it as saved.
 void afterRevert();
+
+// Start Over emptied every entry of the grid.
+void afterEntriesCleared();
+
+// The puzzle was scored correct: the grid celebrates before the card shows.
+void celebrateSolvedPuzzle();
+
+// Whether the solver revealed a letter or showed the answers since the grid
+// was last shown for this puzzle.
+bool solverCheated();
 
 }  // namespace zpx
