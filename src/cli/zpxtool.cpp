@@ -13,6 +13,7 @@ extern const Command InfoCommand;
 extern const Command LettersCommand;
 extern const Command ScanCommand;
 extern const Command AnalyzeCommand;
+extern const Command ScoreCommand;
 
 namespace {
 
@@ -22,6 +23,7 @@ const Command* const Commands[] = {
     &LettersCommand,
     &ScanCommand,
     &AnalyzeCommand,
+    &ScoreCommand,
 };
 
 void printUsage(std::ostream& out)

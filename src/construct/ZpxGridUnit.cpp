@@ -8,6 +8,7 @@
 #include "core/WindowRefreshUnit.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "solve/Scoring.h"
 
 #include <QDateTime>
 #include <QKeyEvent>
@@ -288,14 +289,10 @@ void TZpxGridForm::MarkErrors()
     QPainter painter(&Canvas);
     painter.setPen(QPen(Red, 2));
     const int s = ScreenSquare;
-    for (int r = 1; r <= PuzzleRecord.height(); ++r)
-        for (int c = 1; c <= PuzzleRecord.width(); ++c) {
-            const std::uint8_t entry = PuzzleRecord.entry(c, r);
-            if (PuzzleRecord.isFilled(c, r) || (entry != 0 && entry == PuzzleRecord.answer(c, r)))
-                continue;
-            painter.drawLine((c - 1) * s + 6, (r - 1) * s + 6, c * s - 5, r * s - 5);
-            painter.drawLine(c * s - 5, (r - 1) * s + 6, (c - 1) * s + 6, r * s - 5);
-        }
+    for (const auto& [c, r] : wrongSquares(PuzzleRecord)) {
+        painter.drawLine((c - 1) * s + 6, (r - 1) * s + 6, c * s - 5, r * s - 5);
+        painter.drawLine(c * s - 5, (r - 1) * s + 6, (c - 1) * s + 6, r * s - 5);
+    }
     update();
 }
 
