@@ -10,6 +10,8 @@
 #include "construct/ZpxTitleUnit.h"
 #include "core/SFXUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "solve/ZpxCluesUnit.h"
+#include "solve/ZpxSolveUnit.h"
 
 namespace zpx {
 
@@ -17,11 +19,13 @@ void createApplicationWindows()
 {
     ZpxMainForm = new TZpxMainForm;
     ZpxGridForm = new TZpxGridForm;
+    ZpxCluesForm = new TZpxCluesForm;
     ZpxInputForm = new TZpxInputForm;
     AcrosticWinForm = new TAcrosticWinForm;
     ZpxAnalyzeForm = new TZpxAnalyzeForm;
     ZpxProcs = new TZpxProcs;
     ZpxScanForm = new TZpxScanForm;
+    ZpxSolveForm = new TZpxSolveForm;
     ZpxTitleForm = new TZpxTitleForm;
     LettersDistForm = new TLettersDistForm;
     SoundFX = new TSoundFX;

@@ -11,6 +11,9 @@
 #include "construct/ZpxTitleUnit.h"
 #include "core/PuzzleRecord.h"
 #include "core/SharedState.h"
+#include "core/ZpxProcsUnit.h"
+#include "solve/ZpxCluesUnit.h"
+#include "solve/ZpxSolveUnit.h"
 
 #include <QFileInfo>
 
@@ -61,12 +64,77 @@ void afterLetterRemoved(int word, int column, int row)
 
 void afterEntryChanged(int column, int row)
 {
-    if (const auto slot = PuzzleRecord.slotAt(column, row); slot && slot->position == 1)
+    const auto slot = PuzzleRecord.slotAt(column, row);
+    if (slot && slot->position == 1)
         repaintTitle();
+    if (slot && ZpxCluesForm)
+        ZpxCluesForm->RebuildClueLine(slot->word);
+}
+
+void afterSolveEntry(int word, int position, int column, int row, bool advanced)
+{
+    if (advanced) {
+        if (position == 1)
+            repaintTitle();
+        if (ZpxGridForm)
+            ZpxGridForm->PaintSquare(column, row, 0);
+    }
+    if (ZpxCluesForm)
+        ZpxCluesForm->RebuildClueLine(word);
+}
+
+void afterLetterRevealed()
+{
+    if (ZpxGridForm)
+        ZpxGridForm->Cheated = true;
+}
+
+void afterClueChosen(int word, int cursorSquares)
+{
+    SelectedWord = word;
+    if (ZpxGridForm)
+        ZpxGridForm->ClearCursor();
+    repaintTitle();
+    if (ZpxSolveForm)
+        ZpxSolveForm->ShowWord(cursorSquares);
+}
+
+void afterGridClueRequest(int column, int row)
+{
+    const auto slot = PuzzleRecord.slotAt(column, row);
+    if (!slot || !ZpxCluesForm)
+        return;
+    ZpxCluesForm->LetterIndex = slot->position - 1;
+    ZpxCluesForm->ClueListClick(slot->word, true);
+}
+
+void beforeGridClick()
+{
+    if (isShown(ZpxSolveForm))
+        ZpxSolveForm->close();
+}
+
+void previewGridSquare(int column, int row, bool shown)
+{
+    if (ZpxGridForm)
+        ZpxGridForm->PreviewSquare(column, row, shown);
+}
+
+void afterSolveWindowClosed()
+{
+    if (ZpxTitleForm)
+        ZpxTitleForm->ClearSelection();
 }
 
 void afterWordSelected(int word)
 {
+    if (Mode == ModeSolve && word != 0) {
+        if (ZpxCluesForm)
+            ZpxCluesForm->FillClueList();
+        if (ZpxSolveForm)
+            ZpxSolveForm->ShowWord(ZpxProcs->ReadSetting(QStringLiteral("SolveHLOn"), 31));
+        return;
+    }
     if (isShown(AcrosticWinForm))
         AcrosticWinForm->SelectWordLine(word);
     // A selection highlights the word's squares while constructing; clearing it removes them in any mode.
@@ -97,12 +165,15 @@ void afterPuzzleLoaded()
 
     // The letters distribution belongs to construction; the word list and the
     // scan would show the answers to a solver and another puzzle's words to a constructor.
+    ZpxSolveForm->hide();
     if (Mode == ModeSolve) {
         LettersDistForm->hide();
         AcrosticWinForm->hide();
         ZpxScanForm->hide();
+        showAfresh(ZpxCluesForm);
         return;
     }
+    ZpxCluesForm->hide();
     if (LettersDistForm->isVisible())
         LettersDistForm->FormPaint();
     else
@@ -118,8 +189,12 @@ void afterRevert()
     ZpxGridForm->ClearCursor();
     ZpxGridForm->Repaint();
     ZpxTitleForm->Repaint();
-    if (Mode == ModeSolve)
+    if (Mode == ModeSolve) {
+        ZpxSolveForm->CursorX = 31 * ZpxSolveForm->SquareSize;
+        ZpxSolveForm->hide();
+        ZpxCluesForm->FillClueList();
         return;
+    }
     if (isShown(LettersDistForm))
         LettersDistForm->FormPaint();
     if (isShown(AcrosticWinForm))
@@ -130,6 +205,8 @@ void afterEntriesCleared()
 {
     repaintGrid();
     repaintTitle();
+    if (ZpxCluesForm)
+        ZpxCluesForm->FillClueList();
 }
 
 void celebrateSolvedPuzzle()

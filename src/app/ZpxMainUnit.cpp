@@ -22,6 +22,8 @@
 #include "construct/ZpxInputUnit.h"
 #include "construct/ZpxScanUnit.h"
 #include "construct/ZpxTitleUnit.h"
+#include "solve/ZpxCluesUnit.h"
+#include "solve/ZpxSolveUnit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -513,6 +515,8 @@ void TZpxMainForm::PuzzleLoaded()
         // 256 wide, or as wide as the menu bar in the system's menu font, so every menu stays in reach.
         const int width = std::max(256, menuBar()->sizeHint().width() + 2 * frameBorder());
         setFrameBounds(this, QRect(bounds.left(), bounds.top(), width, height), captionHeight());
+        const QRect solve = frameBounds(ZpxSolveForm, smallCaptionHeight());
+        setFrameBounds(ZpxSolveForm, QRect(solve.left(), solve.top(), solve.width(), height), smallCaptionHeight());
         PlaceMainWindow();
         if (screenDpi() > 96) {
             height = 3 * captionHeight() + bandHeight;
@@ -616,8 +620,12 @@ void TZpxMainForm::ArrangeWindows(int layoutCode)
         keepPlace("ScreenBoundsGrid", frameBounds(ZpxGridForm, smallCaptionHeight()));
         keepPlace("ScreenBoundsAuthorTitle", frameBounds(ZpxTitleForm, smallCaptionHeight()));
         // A hidden window keeps the place it had when it was last arranged.
+        if (ZpxCluesForm->isVisible())
+            keepPlace("ScreenBoundsClues", frameBounds(ZpxCluesForm, smallCaptionHeight()));
         if (LettersDistForm->isVisible())
             keepPlace("ScreenBoundsLettersDist", frameBounds(LettersDistForm, smallCaptionHeight()));
+        if (ZpxSolveForm->isVisible())
+            keepPlace("ScreenBoundsSolve", frameBounds(ZpxSolveForm, smallCaptionHeight()));
         return;
     }
     ScreenSquare = AutoSquare;
@@ -716,6 +724,10 @@ void TZpxMainForm::AutoArrange1Click()
         ZpxGridForm->ApplyScreenBounds();
     if (ZpxTitleForm->isVisible())
         ZpxTitleForm->ApplyScreenBounds();
+    if (ZpxCluesForm->isVisible())
+        ZpxCluesForm->ApplyScreenBounds();
+    if (ZpxSolveForm->isVisible())
+        ZpxSolveForm->ApplyScreenBounds();
 }
 
 void TZpxMainForm::PrinterSetup1Click()

@@ -214,6 +214,18 @@ void TZpxGridForm::showSquare(GridSquare square)
     update(squareRect(square));
 }
 
+void TZpxGridForm::PreviewSquare(int column, int row, bool shown)
+{
+    if (!PuzzleRecord.inGrid(column, row))
+        return;
+    prepareGridCanvas();
+    const GridSquare square{column, row};
+    QPainter painter(&Canvas);
+    painter.setFont(font());
+    drawSquare(painter, square, shown ? Yellow : QColor(Qt::white), LetterColor, shownLetter(square));
+    showSquare(square);
+}
+
 void TZpxGridForm::PaintSquare(int column, int row, int state)
 {
     if (!PuzzleRecord.inGrid(column, row))
@@ -330,6 +342,7 @@ void TZpxGridForm::mousePressEvent(QMouseEvent* event)
 
 void TZpxGridForm::FormMouseDown(Qt::MouseButton button, QPoint position)
 {
+    beforeGridClick();
     const auto square = squareAtPoint(PuzzleRecord, position.x(), position.y(), ScreenSquare);
     if (!square)
         return;
@@ -344,8 +357,11 @@ void TZpxGridForm::FormMouseDown(Qt::MouseButton button, QPoint position)
         return;
     }
     // In solve mode the right button asks the clue list for the square's clue.
-    if (solving() && button == Qt::RightButton)
+    if (solving() && button == Qt::RightButton) {
+        if (!PuzzleRecord.isFilled(square->column, square->row))
+            afterGridClueRequest(square->column, square->row);
         return;
+    }
     const bool sets = solving() || (gridEditing() && PuzzleRecord.squareSlot(square->column, square->row) == 0);
     if (!sets)
         return;

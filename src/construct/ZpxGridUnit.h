@@ -28,6 +28,8 @@ public:
     void ApplyScreenBounds();
     // State 0: normal look; 1: first letter of the selected word; else another of its letters.
     void PaintSquare(int column, int row, int state);
+    // The solve window's right button shows a square in yellow while it is held; white again after.
+    void PreviewSquare(int column, int row, bool shown);
     void ClearCursor();
     void ShowAnswers();
     void MarkErrors();

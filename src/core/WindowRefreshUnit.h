@@ -35,6 +35,30 @@ void afterPuzzleLoaded();
 // Revert to Saved read the file again: the windows show it as saved.
 void afterRevert();
 
+// The solve window entered a letter at letter position p of word w, grid
+// square (column, row); `advanced` unless it was Backspace, which only moves back.
+void afterSolveEntry(int word, int position, int column, int row, bool advanced);
+
+// The solver revealed a letter with "+": the puzzle counts as cheated.
+void afterLetterRevealed();
+
+// A clue was chosen for word w (in the clue list, or by the grid's right
+// button): the solve window opens on it, its cursor `cursorSquares` squares in.
+void afterClueChosen(int word, int cursorSquares);
+
+// The grid's right button asked for the clue of the word using square
+// (column, row) in solve mode.
+void afterGridClueRequest(int column, int row);
+
+// A click in the grid: the solve window closes first.
+void beforeGridClick();
+
+// The solve window's right button shows grid square (column, row) while it is held.
+void previewGridSquare(int column, int row, bool shown);
+
+// The solve window closed: the word is no longer selected.
+void afterSolveWindowClosed();
+
 // Start Over emptied every entry of the grid.
 void afterEntriesCleared();
 

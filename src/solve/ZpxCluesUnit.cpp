@@ -1,0 +1,141 @@
+#include "solve/ZpxCluesUnit.h"
+
+#include "core/Cp1252.h"
+#include "core/PuzzleRecord.h"
+#include "core/ResourcesUnit.h"
+#include "core/ScreenMetricsUnit.h"
+#include "core/SettingsLookUnit.h"
+#include "core/SharedState.h"
+#include "core/WindowPlacesUnit.h"
+#include "core/WindowRefreshUnit.h"
+#include "core/WindowStyleUnit.h"
+#include "core/ZpxApplicationUnit.h"
+#include "core/ZpxProcsUnit.h"
+#include "solve/ClueLines.h"
+
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace zpx {
+
+TZpxCluesForm* ZpxCluesForm = nullptr;
+
+namespace {
+
+constexpr int ItemHeight = 17;
+
+QString lineText(int word)
+{
+    return QString::fromStdString(cp1252ToUtf8(clueLine(PuzzleRecord, word)));
+}
+
+}  // namespace
+
+TZpxCluesForm::TZpxCluesForm(QWidget* parent) : QWidget(parent, ToolWindowFlags), ClueList(new QListWidget(this))
+{
+    setWindowTitle(QStringLiteral("Clues"));
+    QFont listFont(QStringLiteral("Times New Roman"));
+    listFont.setPixelSize(15);
+    ClueList->setFont(listFont);
+    ClueList->setUniformItemSizes(true);
+    ClueList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(ClueList);
+    connectGuarded(ClueList, &QListWidget::itemClicked, this, [this] {
+        const int line = ClueList->currentRow();
+        if (line >= 0 && line < static_cast<int>(LineWords.size()))
+            ClueListClick(LineWords[line], false);
+    });
+}
+
+void TZpxCluesForm::ApplySettings()
+{
+    if (ZpxProcs->ReadSetting(QStringLiteral("UseCursors"), 0) == 1)
+        ClueList->viewport()->setCursor(handPointCursor());
+    else
+        ClueList->viewport()->unsetCursor();
+    ClueList->setFont(fontFromSettings(QStringLiteral("Solve"), QStringLiteral("Times New Roman"), 11));
+    QPalette colours = ClueList->palette();
+    colours.setColor(QPalette::Text, fontColorFromSettings(QStringLiteral("Solve")));
+    ClueList->setPalette(colours);
+}
+
+void TZpxCluesForm::ApplyScreenBounds()
+{
+    const QRect title = anchorBounds(PlacementAnchor::AuthorTitle);
+    const QRect grid = anchorBounds(PlacementAnchor::Grid);
+    QRect bounds(2, title.top() + title.height() + 2, screenWidth() - 4,
+                 screenHeight() - title.top() - title.height() - 4);
+    if (const auto stored = readScreenBounds(QStringLiteral("ScreenBoundsClues"))) {
+        const int code = layoutCodeOf(*stored);
+        if (code == 3 || code == 4)
+            bounds = QRect(2, 2, screenWidth() - 4, grid.top() - 4);
+        else if (code == 0)
+            bounds = QRect(stored->left, stored->top, stored->width, stored->height);
+    }
+    setFrameBounds(this, bounds, smallCaptionHeight());
+}
+
+void TZpxCluesForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TZpxCluesForm::FormShow()
+{
+    resize(anchorBounds(PlacementAnchor::Grid).width() - 2 * frameBorder(), height());
+    ApplySettings();
+    ApplyScreenBounds();
+    FillClueList();
+}
+
+void TZpxCluesForm::FillClueList()
+{
+    ClueList->clear();
+    LineWords = clueWords(PuzzleRecord);
+    for (const int word : LineWords) {
+        auto* item = new QListWidgetItem(lineText(word), ClueList);
+        item->setSizeHint(QSize(item->sizeHint().width(), ItemHeight));
+    }
+    selectLineOf(SelectedWord);
+}
+
+void TZpxCluesForm::selectLineOf(int word)
+{
+    const auto line = std::find(LineWords.begin(), LineWords.end(), word);
+    if (word != 0 && line != LineWords.end())
+        ClueList->setCurrentRow(static_cast<int>(line - LineWords.begin()));
+    else
+        ClueList->setCurrentRow(-1);
+}
+
+void TZpxCluesForm::RebuildClueLine(int word)
+{
+    const auto line = std::find(LineWords.begin(), LineWords.end(), word);
+    if (line != LineWords.end())
+        ClueList->item(static_cast<int>(line - LineWords.begin()))->setText(lineText(word));
+}
+
+void TZpxCluesForm::ClueListClick(int word, bool fromGrid)
+{
+    SelectedWord = word;
+    selectLineOf(word);
+    const int cursor = fromGrid ? LetterIndex : ZpxProcs->ReadSetting(QStringLiteral("SolveHLOn"), 31);
+    afterClueChosen(word, cursor);
+}
+
+void TZpxCluesForm::closeEvent(QCloseEvent* event)
+{
+    if (AllowClose)
+        event->accept();
+    else
+        event->ignore();
+}
+
+}  // namespace zpx

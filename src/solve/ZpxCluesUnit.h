@@ -1,0 +1,45 @@
+#pragma once
+// The clue list of solve mode: one line per word with a clue text, each
+// followed by the solver's letters so far. Choosing a line opens the solve
+// window on its word. LineWords keeps which word each line shows, so a word
+// without a clue text before others never shifts a line onto the wrong word.
+
+#include <QWidget>
+
+#include <vector>
+
+class QListWidget;
+
+namespace zpx {
+
+class TZpxCluesForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TZpxCluesForm(QWidget* parent = nullptr);
+
+    void ApplySettings();
+    void ApplyScreenBounds();
+    void FillClueList();
+    // Rebuilds word w's line in place, when the word has one.
+    void RebuildClueLine(int word);
+    // Opens the solve window on word w: from the grid at its letter LetterIndex,
+    // from the list where the "SOLVE HL" preference puts the cursor.
+    void ClueListClick(int word, bool fromGrid);
+
+    QListWidget* ClueList;
+    int LetterIndex = 0;
+    std::vector<int> LineWords;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormShow();
+    void selectLineOf(int word);
+};
+
+extern TZpxCluesForm* ZpxCluesForm;
+
+}  // namespace zpx

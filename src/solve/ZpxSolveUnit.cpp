@@ -1,0 +1,288 @@
+#include "solve/ZpxSolveUnit.h"
+
+#include "core/Cp1252.h"
+#include "core/PuzzleRecord.h"
+#include "core/ScreenMetricsUnit.h"
+#include "core/SettingsLookUnit.h"
+#include "core/SharedState.h"
+#include "core/WindowRefreshUnit.h"
+#include "core/WindowStyleUnit.h"
+#include "core/ZpxProcsUnit.h"
+#include "solve/ClueLines.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cctype>
+
+namespace zpx {
+
+TZpxSolveForm* ZpxSolveForm = nullptr;
+
+namespace {
+
+constexpr int StripTop = 36;
+// A word has at most 30 letters, so 31 squares in lies past every word.
+constexpr int NoSquare = 31;
+
+const QColor& Yellow = StandardColour::Yellow;
+const QColor& Gray = StandardColour::Gray;
+
+}  // namespace
+
+TZpxSolveForm::TZpxSolveForm(QWidget* parent)
+    : TCanvasForm(StandardColour::Silver, Closing::ByUser, parent), ClueLbl(new QLabel(this))
+{
+    setWindowTitle(QStringLiteral("Acrostic Clue A"));
+    setFocusPolicy(Qt::StrongFocus);
+    QFont clueFont(QStringLiteral("Times New Roman"));
+    clueFont.setPixelSize(15);
+    ClueLbl->setFont(clueFont);
+    ClueLbl->setTextFormat(Qt::PlainText);
+    ClueLbl->move(0, 8);
+    ClueLbl->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont stripFont(QStringLiteral("Arial"));
+    stripFont.setPixelSize(15);
+    setFont(stripFont);
+}
+
+void TZpxSolveForm::ApplySettings()
+{
+    applyPencilCursor(this);
+    BlankColor = readColorSetting(QStringLiteral("BlankSqColor"), QStringLiteral("clWhite"));
+    OutlineColor = readColorSetting(QStringLiteral("FilledSqColor"), QStringLiteral("clBlack"));
+    LetterColor = fontColorFromSettings(QString());
+    setFont(fontFromSettings(QString(), QStringLiteral("Arial"), 11));
+}
+
+void TZpxSolveForm::ApplyScreenBounds()
+{
+    SquareSize = std::max(1, static_cast<int>(AutoSquare));
+    const int caption = smallCaptionHeight();
+    QRect bounds = frameBounds(this, caption);
+    if (const auto stored = readScreenBounds(QStringLiteral("ScreenBoundsSolve")))
+        bounds = QRect(stored->left, stored->top, stored->width, stored->height);
+    else
+        bounds = QRect(bounds.left(), 2, screenWidth() - bounds.left() - 2, bounds.height());
+    setMinimumHeight(0);
+    setMaximumHeight(QWIDGETSIZE_MAX);
+    setFrameBounds(this, bounds, caption);
+}
+
+void TZpxSolveForm::FormShow()
+{
+    ApplySettings();
+    ApplyScreenBounds();
+    // Only the width may change: the strip is one square high.
+    setFixedHeight(height());
+    Repaint();
+}
+
+void TZpxSolveForm::ShowWord(int cursorSquares)
+{
+    CursorX = cursorSquares * std::max(1, static_cast<int>(AutoSquare));
+    if (isVisible())
+        Repaint();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+void TZpxSolveForm::FormResize()
+{
+    Repaint();
+}
+
+int TZpxSolveForm::wordLength() const
+{
+    return static_cast<int>(answerSquares(PuzzleRecord, SelectedWord).size());
+}
+
+std::optional<std::pair<int, int>> TZpxSolveForm::currentSquare() const
+{
+    const auto squares = answerSquares(PuzzleRecord, SelectedWord);
+    const int k = SquareSize > 0 ? CursorX / SquareSize : NoSquare;
+    if (CursorX < 0 || k >= static_cast<int>(squares.size()))
+        return std::nullopt;
+    return squares[k];
+}
+
+void TZpxSolveForm::FormPaint()
+{
+    const int w = SelectedWord;
+    if (w >= 1 && w <= MaxWords)
+        setWindowTitle(QStringLiteral("Acrostic Clue ") + QString::fromStdString(wordLabel(w)));
+    const int s = std::max(1, SquareSize);
+    SolveGrid = QRect(0, StripTop, 1 + wordLength() * s, s);
+    prepareCanvas(size().expandedTo(QSize(SolveGrid.right() + 4, SolveGrid.bottom() + 4)));
+    Canvas.fill(StandardColour::Silver);
+    QPainter painter(&Canvas);
+    painter.fillRect(SolveGrid.translated(3, 3), Gray);
+    const std::string clue = w >= 1 && w <= MaxWords ? PuzzleRecord.Clues[w - 1].text() : std::string();
+    ClueLbl->setText(QString::fromStdString(cp1252ToUtf8(clue)));
+    ClueLbl->adjustSize();
+    SolveGridPaint(painter);
+}
+
+void TZpxSolveForm::drawAnswerSquare(QPainter& painter, int x, const QColor& brush, std::uint8_t letter)
+{
+    const int s = SquareSize;
+    const QRect square(SolveGrid.left() + x, SolveGrid.top(), s + 1, s);
+    painter.fillRect(square, OutlineColor);
+    painter.fillRect(square.adjusted(1, 1, -1, -1), brush);
+    if (letter != 0) {
+        painter.setPen(LetterColor);
+        Letters.draw(painter, square.left(), square.top(), s, TextTop, letter);
+    }
+}
+
+void TZpxSolveForm::SolveGridPaint(QPainter& painter)
+{
+    painter.setFont(font());
+    TextTop = (SquareSize - painter.fontMetrics().height()) / 2;
+    const auto squares = answerSquares(PuzzleRecord, SelectedWord);
+    for (int k = 0; k < static_cast<int>(squares.size()); ++k) {
+        const int x = k * SquareSize;
+        const auto [c, r] = squares[k];
+        drawAnswerSquare(painter, x, x < CursorX ? BlankColor : Yellow, PuzzleRecord.entry(c, r));
+    }
+}
+
+void TZpxSolveForm::keyPressEvent(QKeyEvent* event)
+{
+    FormKeyDown(event);
+}
+
+void TZpxSolveForm::FormKeyDown(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Delete:
+        FormKeyPress(' ');
+        return;
+    case Qt::Key_Backspace:
+        FormKeyPress('\b');
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        FormKeyPress('\r');
+        return;
+    case Qt::Key_Escape:
+        FormKeyPress('\x1b');
+        return;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.size() == 1 && text.front().unicode() < 128)
+        FormKeyPress(static_cast<char>(text.front().unicode()));
+}
+
+void TZpxSolveForm::FormKeyPress(char key)
+{
+    key = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
+    const bool accepted = key == '\b' || key == '\r' || key == ' ' || key == '+' || (key >= 'A' && key <= 'Z');
+    if (CursorX >= SolveGrid.width() - 1 || !accepted) {
+        if (key == '\x1b')
+            close();
+        return;
+    }
+    const bool advance = key != '\b';
+    QColor brush = BlankColor;
+    if (key == '\b') {
+        if (CursorX <= 0)
+            return;
+        brush = Yellow;
+        CursorX -= SquareSize;
+    }
+    const auto square = currentSquare();
+    if (!square)
+        return;
+    const auto [c, r] = *square;
+    const std::uint8_t entry = PuzzleRecord.entry(c, r);
+    if (key == '\b' || key == '\r') {
+        key = entry != 0 ? static_cast<char>(entry) : ' ';
+    } else if (key == '+') {
+        const std::uint8_t answer = PuzzleRecord.answer(c, r);
+        key = answer >= 'A' && answer <= 'Z' ? static_cast<char>(answer) : ' ';
+        afterLetterRevealed();
+    }
+    const std::uint8_t stored = key == ' ' ? 0 : static_cast<std::uint8_t>(key);
+    {
+        QPainter painter(&Canvas);
+        painter.setFont(font());
+        drawAnswerSquare(painter, CursorX, brush, stored);
+    }
+    update(SolveGrid);
+    PuzzleRecord.entry(c, r) = stored;
+    Modified = true;
+    const int position = CursorX / SquareSize + 1;
+    if (advance)
+        CursorX += SquareSize;
+    afterSolveEntry(SelectedWord, position, c, r, advance);
+}
+
+void TZpxSolveForm::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    if (SolveGrid.contains(point))
+        SolveGridMouseDown(event->button(), point.x() - SolveGrid.left());
+    else
+        FormMouseDown();
+}
+
+void TZpxSolveForm::FormMouseDown()
+{
+    CursorX = NoSquare * SquareSize;
+    Repaint();
+}
+
+void TZpxSolveForm::SolveGridMouseDown(Qt::MouseButton button, int x)
+{
+    CursorX = SquareSize * (x / std::max(1, SquareSize));
+    Repaint();
+    if (button != Qt::RightButton)
+        return;
+    Previewed = currentSquare();
+    if (Previewed)
+        previewGridSquare(Previewed->first, Previewed->second, true);
+}
+
+void TZpxSolveForm::SolveGridMouseUp()
+{
+    if (!Previewed)
+        return;
+    previewGridSquare(Previewed->first, Previewed->second, false);
+    Previewed.reset();
+}
+
+void TZpxSolveForm::mouseReleaseEvent(QMouseEvent*)
+{
+    SolveGridMouseUp();
+}
+
+// The preview lasts only while the right button is held still.
+void TZpxSolveForm::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() == Qt::RightButton && event->modifiers() == Qt::NoModifier)
+        SolveGridMouseUp();
+}
+
+void TZpxSolveForm::closeEvent(QCloseEvent* event)
+{
+    TCanvasForm::closeEvent(event);
+    if (event->isAccepted())
+        FormClose();
+}
+
+void TZpxSolveForm::FormClose()
+{
+    SolveGridMouseUp();
+    afterSolveWindowClosed();
+}
+
+}  // namespace zpx

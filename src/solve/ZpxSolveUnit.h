@@ -1,0 +1,74 @@
+#pragma once
+// The solve window: the clue of the selected word above a strip of answer
+// squares, one per letter. Typed letters go straight into the record's
+// entries, so the grid, the author-title window and the clue list show them
+// at once. CursorX is the current square's offset in the strip; 31 squares
+// in means no square is current.
+
+#include "core/CanvasFormUnit.h"
+
+#include <QColor>
+#include <QRect>
+
+#include <cstdint>
+#include <optional>
+#include <utility>
+
+class QLabel;
+
+namespace zpx {
+
+class TZpxSolveForm : public TCanvasForm {
+    Q_OBJECT
+
+public:
+    explicit TZpxSolveForm(QWidget* parent = nullptr);
+
+    void ApplySettings();
+    void ApplyScreenBounds();
+    // Opens the window on SelectedWord with `cursorSquares` squares before the
+    // current one, or repaints it when it is open, and brings it to the front.
+    void ShowWord(int cursorSquares);
+    // A key typed in the window, as a character: letters, space, Enter (13), Backspace (8), "+", Escape (27).
+    void FormKeyPress(char key);
+
+    // The strip of answer squares within the window.
+    QRect SolveGrid;
+    QLabel* ClueLbl;
+
+    int TextTop = 0;
+    QColor BlankColor;
+    int SquareSize = 0;
+    int CursorX = 0;
+
+protected:
+    void FormShow() override;
+    void FormPaint() override;
+    void FormResize() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormKeyDown(QKeyEvent* event);
+    void FormMouseDown();
+    void SolveGridMouseDown(Qt::MouseButton button, int x);
+    void SolveGridMouseUp();
+    void SolveGridPaint(QPainter& painter);
+    void FormClose();
+
+    int wordLength() const;
+    // The grid square of the answer square at CursorX; nullopt past the word.
+    std::optional<std::pair<int, int>> currentSquare() const;
+    void drawAnswerSquare(QPainter& painter, int x, const QColor& brush, std::uint8_t letter);
+
+    QColor OutlineColor;
+    QColor LetterColor;
+    std::optional<std::pair<int, int>> Previewed;
+};
+
+extern TZpxSolveForm* ZpxSolveForm;
+
+}  // namespace zpx

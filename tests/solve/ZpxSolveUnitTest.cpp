@@ -1,0 +1,157 @@
+// Solving a puzzle through the clue list and the solve window, as the main
+// window opens them: the key rules, the lines kept on their own words, the
+// grid's right button and the preview of a grid square.
+
+#include "app/ZpxMainUnit.h"
+#include "construct/LettersDistUnit.h"
+#include "core/PuzzleFile.h"
+#include "core/ZpxProcsUnit.h"
+#include "solve/ZpxCluesUnit.h"
+#include "solve/ZpxSolveUnit.h"
+#include "support/GridWindowFixture.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QtTest>
+
+using namespace zpx;
+using namespace zpx::test;
+
+namespace {
+
+// Word A "APPLE" (clue "Fruit"), word B "PIE" without a clue, word C "TREES" ("Woods").
+void writePuzzle(const QString& path)
+{
+    TPuzzleRecord record = gridRecord({"APPLE#PIE", "TREES####"});
+    placeWord(record, 1, {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}});
+    placeWord(record, 2, {{7, 1}, {8, 1}, {9, 1}});
+    placeWord(record, 3, {{1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}});
+    record.Clues[0].assign("Fruit");
+    record.Clues[2].assign("Woods");
+    savePuzzleFile(path.toStdString(), record);
+}
+
+QListWidget* clueList() { return ZpxCluesForm->ClueList; }
+
+void typeKeys(const QList<Qt::Key>& keys)
+{
+    for (const Qt::Key key : keys)
+        QTest::keyClick(ZpxSolveForm, key);
+}
+
+}  // namespace
+
+class ZpxSolveUnitTest : public QObject {
+    Q_OBJECT
+
+private:
+    QString puzzle;
+
+private slots:
+    void initTestCase()
+    {
+        startWholeProgram();
+        puzzle = QDir(testFolder()).filePath("orchard.zpx");
+    }
+
+    void init()
+    {
+        clearSettings();
+        writePuzzle(puzzle);
+        Modified = false;
+        openPuzzle(puzzle, true);
+    }
+
+    void linesKeepTheirOwnWordsPastAWordWithoutClue()
+    {
+        QVERIFY(ZpxCluesForm->isVisible());
+        QVERIFY(!LettersDistForm->isVisible());
+        QCOMPARE(listLines(clueList()), QStringList({"Fruit     __ __ __ __ __ ", "Woods     __ __ __ __ __ "}));
+        QCOMPARE(clueList()->currentRow(), -1);
+
+        // The second line is word C's: choosing it opens C, typing rebuilds C's line.
+        ZpxProcs->WriteSetting("SolveHLOn", 0);
+        clickListLine(clueList(), 1);
+        QCOMPARE(SelectedWord, 3);
+        QVERIFY(ZpxSolveForm->isVisible());
+        QCOMPARE(ZpxSolveForm->windowTitle(), QString("Acrostic Clue C"));
+        QCOMPARE(ZpxSolveForm->SolveGrid.width(), 1 + 5 * ZpxSolveForm->SquareSize);
+        QTest::keyClicks(ZpxSolveForm, "t");
+        QCOMPARE(PuzzleRecord.entry(1, 2), std::uint8_t('T'));
+        QCOMPARE(listLines(clueList()).at(1), QString("Woods     T __ __ __ __ "));
+        QCOMPARE(listLines(clueList()).at(0), QString("Fruit     __ __ __ __ __ "));
+
+        // Typing in the grid rebuilds the line of the square's word too.
+        ZpxGridForm->activateWindow();
+        QTest::mouseClick(ZpxGridForm, Qt::LeftButton, {}, QPoint(ScreenSquare + 2, 2));
+        QVERIFY(!ZpxSolveForm->isVisible());
+        QTest::keyClicks(ZpxGridForm, "P");
+        QCOMPARE(listLines(clueList()).at(0), QString("Fruit     __ P __ __ __ "));
+        Modified = false;
+    }
+
+    void keysOfTheSolveWindow()
+    {
+        // With the highlight preference off no square is current: typing does nothing.
+        clickListLine(clueList(), 0);
+        QCOMPARE(ZpxSolveForm->CursorX, 31 * ZpxSolveForm->SquareSize);
+        QTest::keyClicks(ZpxSolveForm, "a");
+        QCOMPARE(PuzzleRecord.entry(1, 1), std::uint8_t(0));
+        QVERIFY(!Modified);
+
+        ZpxProcs->WriteSetting("SolveHLOn", 0);
+        clickListLine(clueList(), 0);
+        const int s = ZpxSolveForm->SquareSize;
+        QCOMPARE(ZpxSolveForm->CursorX, 0);
+        PuzzleRecord.entry(2, 1) = 'Q';
+        ZpxGridForm->Cheated = false;
+        // a: stored as A; Delete: clears Q; +: reveals P and cheats; Backspace: back
+        // without erasing; Enter: keeps P; l e: the last two squares.
+        QTest::keyClicks(ZpxSolveForm, "a");
+        typeKeys({Qt::Key_Delete, Qt::Key_Plus, Qt::Key_Backspace});
+        QCOMPARE(ZpxSolveForm->CursorX, 2 * s);
+        typeKeys({Qt::Key_Return});
+        QTest::keyClicks(ZpxSolveForm, "le");
+        QCOMPARE(ZpxSolveForm->CursorX, 5 * s);
+        QVERIFY(ZpxGridForm->Cheated);
+        QVERIFY(Modified);
+        QCOMPARE(listLines(clueList()).at(0), QString("Fruit     A __ P L E "));
+        QVERIFY(letterPixels(ZpxGridForm->canvas(), gridSquareInside(4, 1), ZpxGridForm->LetterColor) > 0);
+
+        // Past the last square every key but Escape is refused, Backspace too.
+        typeKeys({Qt::Key_Backspace, Qt::Key_X});
+        QCOMPARE(ZpxSolveForm->CursorX, 5 * s);
+        QCOMPARE(PuzzleRecord.entry(5, 1), std::uint8_t('E'));
+
+        // Escape closes the window and deselects the word.
+        QTest::keyClick(ZpxSolveForm, Qt::Key_Escape);
+        QVERIFY(!ZpxSolveForm->isVisible());
+        QCOMPARE(SelectedWord, 0);
+
+        // A click beside the strip leaves no square current.
+        clickListLine(clueList(), 0);
+        QTest::mouseClick(ZpxSolveForm, Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(ZpxSolveForm->CursorX, 31 * s);
+        Modified = false;
+    }
+
+    void gridRightButtonOpensTheSquaresLetterAndTheStripPreviewsIt()
+    {
+        QTest::mouseClick(ZpxGridForm, Qt::RightButton, {}, QPoint(2 * ScreenSquare + 2, ScreenSquare + 2));
+        QCOMPARE(SelectedWord, 3);
+        QVERIFY(ZpxSolveForm->isVisible());
+        QCOMPARE(ZpxSolveForm->CursorX, 2 * AutoSquare);
+        QCOMPARE(clueList()->currentRow(), 1);
+
+        const QRect strip = ZpxSolveForm->SolveGrid;
+        const int s = ZpxSolveForm->SquareSize;
+        QTest::mousePress(ZpxSolveForm, Qt::RightButton, {}, QPoint(strip.left() + 3 * s + 2, strip.top() + 2));
+        QCOMPARE(ZpxSolveForm->CursorX, 3 * s);
+        QCOMPARE(gridFill(4, 2), Yellow);
+        QTest::mouseRelease(ZpxSolveForm, Qt::RightButton, {}, QPoint(strip.left() + 3 * s + 2, strip.top() + 2));
+        QCOMPARE(gridFill(4, 2), QColor(Qt::white));
+    }
+};
+
+QTEST_MAIN(ZpxSolveUnitTest)
+#include "ZpxSolveUnitTest.moc"
