@@ -13,6 +13,7 @@ extern const Command InfoCommand;
 extern const Command LettersCommand;
 extern const Command ScanCommand;
 extern const Command AnalyzeCommand;
+extern const Command CluesCommand;
 extern const Command ScoreCommand;
 
 namespace {
@@ -23,6 +24,7 @@ const Command* const Commands[] = {
     &LettersCommand,
     &ScanCommand,
     &AnalyzeCommand,
+    &CluesCommand,
     &ScoreCommand,
 };
 

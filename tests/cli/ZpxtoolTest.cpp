@@ -1,5 +1,6 @@
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
+#include "support/RecordBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -216,4 +217,19 @@ TEST_F(Zpxtool, InfoRefusesWhatIsNotAPuzzle)
         EXPECT_TRUE(info.out.empty());
     }
     EXPECT_EQ(run({"info", exactFile}).exitCode, 0);
+}
+
+TEST_F(Zpxtool, CluesPrintsTheSolveModeListInUtf8)
+{
+    TPuzzleRecord record = test::gridRecord({"APPLE#PIE"});
+    test::placeWord(record, 1, {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}});
+    test::placeWord(record, 2, {{7, 1}, {8, 1}, {9, 1}});
+    record.Clues[0].assign("Caf\xE9 fruit");
+    record.Clues[2].assign("Gap");
+    record.entry(2, 1) = 'P';
+    savePuzzleFile(path("clues.zpx"), record);
+    const RunResult clues = run({"clues", path("clues.zpx")});
+    EXPECT_EQ(clues.exitCode, 0);
+    EXPECT_EQ(clues.out, "Caf\u00E9 fruit     __ P __ __ __ \nGap     \n");
+    EXPECT_EQ(run({"clues", file("short.zpx", "x")}).exitCode, 1);
 }
