@@ -1,0 +1,44 @@
+#pragma once
+// The score card: the solver's entries compared with the answers, the
+// verdict announced, and what may follow: the errors shown, a fresh start
+// or the solved puzzle sent to the recycle bin.
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace zpx {
+
+// What the main window does after the card closes.
+enum class ScoreChoice {
+    Nothing,     // Cancel, Start Over or the card closed
+    ShowErrors,  // cross the wrong squares in the grid
+    RecycleBin,  // the puzzle file goes to the recycle bin
+};
+
+class TScoreForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TScoreForm(QWidget* parent = nullptr);
+
+    // Scores the puzzle, shows the card modally and returns the solver's choice.
+    ScoreChoice ShowModal();
+
+    QLabel* Image1;
+    QLabel* BannerLbl;
+    QLabel* CheatLbl;
+    QPushButton* ShowErrsBtn;
+    QPushButton* StartOverBtn;
+    QPushButton* DeleteBtn;
+    QPushButton* CancelBtn;
+
+private:
+    void FormShow();
+    void StartOverBtnClick();
+};
+
+extern TScoreForm* ScoreForm;
+
+}  // namespace zpx

@@ -1,0 +1,252 @@
+#include "solve/ScoreUnit.h"
+#include "solve/ZpxClockUnit.h"
+
+#include "core/PuzzleFile.h"
+#include "core/ScreenMetricsUnit.h"
+#include "support/GridWindowFixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include <cerrno>
+#include <functional>
+
+using namespace zpx;
+using namespace zpx::test;
+
+namespace {
+
+// "WATER#" / "#THE#A" with every letter entered as `rows` shows it, '.' empty.
+TPuzzleRecord entered(const std::vector<std::string>& rows)
+{
+    TPuzzleRecord record = gridRecord({"WATER#", "#THE#A"});
+    placeWord(record, 1, {{1, 1}, {2, 1}});
+    for (int r = 1; r <= record.GridHeight; ++r)
+        for (int c = 1; c <= record.GridWidth; ++c)
+            record.entry(c, r) = rows[r - 1][c - 1] == '.' ? 0 : static_cast<std::uint8_t>(rows[r - 1][c - 1]);
+    return record;
+}
+
+const std::vector<std::string> Solved = {"WATER.", ".THE.A"};
+const std::vector<std::string> OneEmpty = {"WATER.", ".T.E.A"};
+
+// The card as the solver saw it.
+struct CardSeen {
+    bool modal = false;
+    QString banner;
+    QColor bannerColour;
+    bool cheatShown = false;
+    bool showErrsEnabled = false;
+    bool deleteEnabled = false;
+};
+
+// Runs `answer` once the card shows: a correct score celebrates in nested event loops first.
+void whenCardShows(const std::function<void()>& answer)
+{
+    QTimer::singleShot(5, ScoreForm, [answer] {
+        if (ScoreForm->isVisible())
+            answer();
+        else
+            whenCardShows(answer);
+    });
+}
+
+bool allEntriesEmpty(const TPuzzleRecord& record)
+{
+    for (int r = 1; r <= MaxRows; ++r)
+        for (int c = 1; c <= MaxColumns; ++c)
+            if (record.entry(c, r) != 0)
+                return false;
+    return true;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class ScoreUnitTest : public QObject {
+    Q_OBJECT
+
+    // Grid paints while the card was still hidden: the celebration's passes.
+    int gridPaintsBeforeCard = 0;
+
+    // Scores the puzzle and answers the card with `button`.
+    ScoreChoice score(QPushButton* TScoreForm::*button, CardSeen& seen)
+    {
+        gridPaintsBeforeCard = 0;
+        whenCardShows([&seen, button] {
+            seen = {ScoreForm->isModal(),
+                    ScoreForm->BannerLbl->text(),
+                    ScoreForm->BannerLbl->palette().color(QPalette::WindowText),
+                    ScoreForm->CheatLbl->isVisible(),
+                    ScoreForm->ShowErrsBtn->isEnabled(),
+                    ScoreForm->DeleteBtn->isEnabled()};
+            (ScoreForm->*button)->click();
+        });
+        return ScoreForm->ShowModal();
+    }
+
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == ZpxGridForm && event->type() == QEvent::Paint && !ScoreForm->isVisible())
+            ++gridPaintsBeforeCard;
+        return false;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        createConstructionWindows();
+        ScoreForm = new TScoreForm;
+        ZpxClockForm = new TZpxClockForm;
+        ZpxGridForm->installEventFilter(this);
+    }
+
+    void init()
+    {
+        showPuzzle(entered(Solved), ModeSolve);
+        QVERIFY(QTest::qWaitForWindowExposed(ZpxGridForm));
+        SoundMode = 1;
+    }
+
+    void correctPuzzleCelebratesThenCongratulates()
+    {
+        SoundLog sounds;
+        CardSeen seen;
+        QCOMPARE(score(&TScoreForm::DeleteBtn, seen), ScoreChoice::RecycleBin);
+        QVERIFY(seen.modal);
+        QCOMPARE(seen.banner, QStringLiteral("CONGRATULATIONS!"));
+        QCOMPARE(seen.bannerColour, QColor(0x00, 0x00, 0x80));
+        QVERIFY(!seen.cheatShown);
+        QVERIFY(!seen.showErrsEnabled);
+        QVERIFY(seen.deleteEnabled);
+        QCOMPARE(sounds.waves, std::vector<int>{2});
+        QVERIFY2(gridPaintsBeforeCard >= 20, qPrintable(QString::number(gridPaintsBeforeCard)));
+
+        // A revealed letter leaves the verdict but adds the note; silence plays nothing.
+        ZpxGridForm->Cheated = true;
+        SoundMode = 0;
+        QCOMPARE(score(&TScoreForm::CancelBtn, seen), ScoreChoice::Nothing);
+        QCOMPARE(seen.banner, QStringLiteral("CONGRATULATIONS!"));
+        QVERIFY(seen.cheatShown);
+        QCOMPARE(sounds.waves, std::vector<int>{2});
+    }
+
+    void oneEmptySquareIsIncorrect()
+    {
+        ZpxGridForm->Cheated = true;
+        CardSeen seen;
+        QCOMPARE(score(&TScoreForm::CancelBtn, seen), ScoreChoice::Nothing);
+        QVERIFY(seen.cheatShown);
+
+        PuzzleRecord = entered(OneEmpty);
+        SoundLog sounds;
+        QCOMPARE(score(&TScoreForm::ShowErrsBtn, seen), ScoreChoice::ShowErrors);
+        QCOMPARE(seen.banner, QStringLiteral("PUZZLE INCORRECT!"));
+        QCOMPARE(seen.bannerColour, Red);
+        QVERIFY(!seen.cheatShown);
+        QVERIFY(seen.showErrsEnabled);
+        QVERIFY(!seen.deleteEnabled);
+        QCOMPARE(sounds.waves, std::vector<int>{3});
+        QVERIFY2(gridPaintsBeforeCard < 20, qPrintable(QString::number(gridPaintsBeforeCard)));
+    }
+
+    void startOverEmptiesTheGridAndRewritesTheFile()
+    {
+        const QString path = testFolder() + QStringLiteral("/start-over.zpx");
+        PuzzleFileName = path.toStdString();
+        PuzzleRecord = entered(OneEmpty);
+        savePuzzleFile(PuzzleFileName, PuzzleRecord);
+        const QByteArray original = fileBytes(path);
+
+        // A failing write is reported, keeps the old file and the card, and leaves the puzzle modified.
+        ScriptedDialogs dialogs;
+        CardSeen seen;
+        bool cardStayed = false;
+        whenCardShows([&cardStayed] {
+            {
+                const ScopedSaveFault diskFull(
+                    [](SaveStep step, const auto&) { return step == SaveStep::Write ? ENOSPC : 0; });
+                ScoreForm->StartOverBtn->click();
+            }
+            cardStayed = ScoreForm->isVisible();
+            ScoreForm->CancelBtn->click();
+        });
+        QCOMPARE(ScoreForm->ShowModal(), ScoreChoice::Nothing);
+        QVERIFY(cardStayed);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages.last().text, QStringLiteral("Disk full"));
+        QCOMPARE(fileBytes(path), original);
+        QVERIFY(Modified);
+        QVERIFY(allEntriesEmpty(PuzzleRecord));
+
+        PuzzleRecord = entered(OneEmpty);
+        QCOMPARE(score(&TScoreForm::StartOverBtn, seen), ScoreChoice::Nothing);
+        QVERIFY(!ScoreForm->isVisible());
+        QVERIFY(allEntriesEmpty(PuzzleRecord));
+        QVERIFY(!Modified);
+        TPuzzleRecord saved;
+        loadPuzzleFile(PuzzleFileName, saved);
+        QVERIFY(allEntriesEmpty(saved));
+        QCOMPARE(readingOrder(saved), readingOrder(PuzzleRecord));
+        QCOMPARE(saved.slotSquareRef(101), 101);
+        PuzzleFileName.clear();
+    }
+
+    void clockShowsAtTheTopRightRunningFromZero()
+    {
+        ZpxClockForm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ZpxClockForm));
+        const QRect bounds = frameBounds(ZpxClockForm, smallCaptionHeight());
+        QCOMPARE(bounds.topLeft(), QPoint(screenWidth() - bounds.width() - 8, 4));
+        QCOMPARE(ZpxClockForm->TimeLbl->text(), QStringLiteral("0:00:00"));
+        QTRY_COMPARE(ZpxClockForm->TimeLbl->text(), QStringLiteral("0:00:01"));
+        ZpxClockForm->ResetBtn->click();
+        QCOMPARE(ZpxClockForm->TimeLbl->text(), QStringLiteral("0:00:00"));
+        QVERIFY(ZpxClockForm->Timer1->isActive());
+        ZpxClockForm->hide();
+    }
+
+    void pauseAndContinue()
+    {
+        ZpxClockForm->show();
+        QToolButton* const clock = ZpxClockForm->ClockBtn;
+        QToolButton* const reset = ZpxClockForm->ResetBtn;
+        const auto expectRunning = [&](bool running) {
+            QCOMPARE(ZpxClockForm->Timer1->isActive(), running);
+            QCOMPARE(clock->toolTip(), running ? QStringLiteral("Pause clock") : QStringLiteral("Continue clock"));
+            QCOMPARE(reset->isEnabled(), running);
+            QCOMPARE(reset->toolTip(), running ? QStringLiteral("Reset clock") : QString());
+        };
+        expectRunning(true);
+        clock->click();
+        expectRunning(false);
+
+        // Opening a puzzle resets the count and leaves a paused clock paused.
+        ZpxClockForm->Count.Seconds = 125;
+        ZpxClockForm->ResetBtnClick();
+        QCOMPARE(ZpxClockForm->Count.Seconds, 0);
+        expectRunning(false);
+
+        clock->click();
+        expectRunning(true);
+
+        // Hidden while paused, it comes back running.
+        clock->click();
+        ZpxClockForm->hide();
+        ZpxClockForm->show();
+        expectRunning(true);
+        ZpxClockForm->hide();
+    }
+};
+
+QTEST_MAIN(ScoreUnitTest)
+#include "ScoreUnitTest.moc"
