@@ -10,6 +10,8 @@
 #include "construct/ZpxTitleUnit.h"
 #include "core/SFXUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "solve/ScoreUnit.h"
+#include "solve/ZpxClockUnit.h"
 #include "solve/ZpxCluesUnit.h"
 #include "solve/ZpxSolveUnit.h"
 
@@ -23,11 +25,13 @@ void createApplicationWindows()
     ZpxInputForm = new TZpxInputForm;
     AcrosticWinForm = new TAcrosticWinForm;
     ZpxAnalyzeForm = new TZpxAnalyzeForm;
+    ZpxClockForm = new TZpxClockForm;
     ZpxProcs = new TZpxProcs;
     ZpxScanForm = new TZpxScanForm;
     ZpxSolveForm = new TZpxSolveForm;
     ZpxTitleForm = new TZpxTitleForm;
     LettersDistForm = new TLettersDistForm;
+    ScoreForm = new TScoreForm;
     SoundFX = new TSoundFX;
 }
 

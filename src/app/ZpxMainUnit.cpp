@@ -22,6 +22,8 @@
 #include "construct/ZpxInputUnit.h"
 #include "construct/ZpxScanUnit.h"
 #include "construct/ZpxTitleUnit.h"
+#include "solve/ScoreUnit.h"
+#include "solve/ZpxClockUnit.h"
 #include "solve/ZpxCluesUnit.h"
 #include "solve/ZpxSolveUnit.h"
 
@@ -138,8 +140,8 @@ const std::vector<MenuTable>& menuTables()
           {},
           {&M::Exit1, "E&xit", [](M& f) { f.Exit1Click(); }}}},
         {&M::Options1, "&Options", EnableRule::Always,
-         {{&M::ScorePuzzle1, "&Score Puzzle", nullptr, EnableRule::SolvingLoaded},
-          {&M::Clock1, "&Clock...", nullptr, EnableRule::Solving},
+         {{&M::ScorePuzzle1, "&Score Puzzle", [](M& f) { f.ScorePuzzle1Click(); }, EnableRule::SolvingLoaded},
+          {&M::Clock1, "&Clock...", [](M& f) { f.Clock1Click(); }, EnableRule::Solving},
           {&M::ReverttoSaved1, "&Revert to Saved", [](M& f) { f.ReverttoSaved1Click(); }, EnableRule::Loaded},
           {&M::ScanGrid1, "Scan &Grid...", [](M& f) { f.ScanGrid1Click(); }, EnableRule::Building},
           {&M::AcrosticWindow1, "Acrostic &Window...", [](M& f) { f.AcrosticWindow1Click(); },
@@ -530,6 +532,7 @@ void TZpxMainForm::PuzzleLoaded()
     }
 
     SelectedWord = 0;
+    ZpxClockForm->hide();
 
     ZpxProcs->WriteSetting(QStringLiteral("CurrentPuzzle"), QString::fromStdString(PuzzleFileName));
     UpdateHistory();
@@ -539,6 +542,8 @@ void TZpxMainForm::PuzzleLoaded()
 
     if (Mode == ModeSolve) {
         Byline->setText(QString::fromStdString(solveByline(PuzzleRecord)));
+        if (ZpxClockForm->isVisible())
+            ZpxClockForm->ResetBtnClick();
     } else {
         LettersBtn->setChecked(true);
         SquaresBtn->setChecked(false);
@@ -599,9 +604,13 @@ void TZpxMainForm::PlaceMainWindow()
     if (fixed.isValid())
         setFixedSize(size());
     if (!parsed) {
-        // The grid window keeps its top when it has no place of its own: just below this window.
+        // The grid and solve windows keep this place when they have none of their
+        // own: the grid just below this window, the solve window beside it.
         const QRect grid = frameBounds(ZpxGridForm, smallCaptionHeight());
         setFrameBounds(ZpxGridForm, QRect(grid.left(), bounds.height() + 4, grid.width(), grid.height()),
+                       smallCaptionHeight());
+        const QRect solve = frameBounds(ZpxSolveForm, smallCaptionHeight());
+        setFrameBounds(ZpxSolveForm, QRect(bounds.width() + 4, solve.top(), solve.width(), solve.height()),
                        smallCaptionHeight());
     }
 }
@@ -713,6 +722,46 @@ void TZpxMainForm::CheatBtnMouseUp()
 {
     ZpxGridForm->Repaint();
     ZpxTitleForm->Repaint();
+}
+
+void TZpxMainForm::ScorePuzzle1Click()
+{
+    if (ZpxSolveForm->isVisible())
+        ZpxSolveForm->close();
+    ZpxGridForm->ClearCursor();
+    ZpxTitleForm->ClearSelection();
+    ZpxCluesForm->FillClueList();
+    switch (ScoreForm->ShowModal()) {
+    case ScoreChoice::ShowErrors:
+        ZpxGridForm->MarkErrors();
+        break;
+    case ScoreChoice::RecycleBin:
+        recycleSolvedPuzzle();
+        break;
+    case ScoreChoice::Nothing:
+        break;
+    }
+}
+
+void TZpxMainForm::recycleSolvedPuzzle()
+{
+    puzzleState = PuzzleState::Recycled;
+    applyCommandEnabling();
+    Byline->setText(QStringLiteral("!!! DELETED !!!"));
+    AllowClose = true;
+    ZpxGridForm->close();
+    ZpxTitleForm->close();
+    ZpxCluesForm->close();
+    AllowClose = false;
+    ZpxProcs->RecyclePuzzle(QString::fromStdString(PuzzleFileName));
+    ZpxProcs->WriteSetting(QStringLiteral("CurrentPuzzle"), QString());
+    ZpxProcs->WriteSetting(QStringLiteral("HistoryPuzzle1"), QString());
+    UpdateHistory();
+}
+
+void TZpxMainForm::Clock1Click()
+{
+    ZpxClockForm->setVisible(!ZpxClockForm->isVisible());
 }
 
 void TZpxMainForm::AutoArrange1Click()

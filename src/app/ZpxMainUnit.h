@@ -114,6 +114,8 @@ public:
     void ScanGrid1Click();
     void Analysis1Click();
     void AutoArrange1Click();
+    void ScorePuzzle1Click();
+    void Clock1Click();
     void PrinterSetup1Click();
     void HelpContentsClick();
     void HelpKeywordIndexclick();
@@ -139,6 +141,8 @@ private:
     // text, and the puzzle, its file name and the mode stay as they were.
     bool loadPuzzleInMode(const QString& path, std::uint8_t mode, LoadKind kind = LoadKind::Puzzle);
     void showHelpPage(const QString& page);
+    // The solved puzzle's file goes to the recycle bin and its windows close; only a new load continues.
+    void recycleSolvedPuzzle();
 
     PuzzleState puzzleState = PuzzleState::None;
     bool shownOnce = false;

@@ -46,12 +46,7 @@ struct CardSeen {
 // Runs `answer` once the card shows: a correct score celebrates in nested event loops first.
 void whenCardShows(const std::function<void()>& answer)
 {
-    QTimer::singleShot(5, ScoreForm, [answer] {
-        if (ScoreForm->isVisible())
-            answer();
-        else
-            whenCardShows(answer);
-    });
+    whenShown(ScoreForm, answer);
 }
 
 bool allEntriesEmpty(const TPuzzleRecord& record)

@@ -6,12 +6,18 @@
 #include "construct/LettersDistUnit.h"
 #include "core/PuzzleFile.h"
 #include "core/ZpxProcsUnit.h"
+#include "solve/ScoreUnit.h"
 #include "solve/ZpxCluesUnit.h"
 #include "solve/ZpxSolveUnit.h"
 #include "support/GridWindowFixture.h"
 
 #include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace zpx;
@@ -50,6 +56,7 @@ private:
 private slots:
     void initTestCase()
     {
+        qputenv("XDG_DATA_HOME", QDir(testFolder()).filePath("data").toUtf8());
         startWholeProgram();
         puzzle = QDir(testFolder()).filePath("orchard.zpx");
     }
@@ -145,11 +152,51 @@ private slots:
 
         const QRect strip = ZpxSolveForm->SolveGrid;
         const int s = ZpxSolveForm->SquareSize;
+        // The clicked letter is current: blank before it, yellow from it on.
+        const auto stripFill = [&](int k) { return ZpxSolveForm->canvas().pixelColor(strip.left() + k * s + 2, strip.top() + 2); };
+        QCOMPARE(stripFill(1), ZpxSolveForm->BlankColor);
+        QCOMPARE(stripFill(2), Yellow);
+        QCOMPARE(stripFill(4), Yellow);
         QTest::mousePress(ZpxSolveForm, Qt::RightButton, {}, QPoint(strip.left() + 3 * s + 2, strip.top() + 2));
         QCOMPARE(ZpxSolveForm->CursorX, 3 * s);
         QCOMPARE(gridFill(4, 2), Yellow);
         QTest::mouseRelease(ZpxSolveForm, Qt::RightButton, {}, QPoint(strip.left() + 3 * s + 2, strip.top() + 2));
         QCOMPARE(gridFill(4, 2), QColor(Qt::white));
+    }
+
+    void scorePuzzleShowsErrorsOrRecyclesTheSolvedPuzzle()
+    {
+        QVERIFY(ZpxMainForm->ScorePuzzle1->isEnabled());
+        QVERIFY(ZpxMainForm->Clock1->isEnabled());
+        SoundLog sounds;
+        PuzzleRecord.entry(1, 1) = 'A';
+        PuzzleRecord.entry(2, 1) = 'X';
+        whenShown(ScoreForm, [] { ScoreForm->ShowErrsBtn->click(); });
+        ZpxMainForm->ScorePuzzle1->trigger();
+        QCOMPARE(sounds.waves, std::vector<int>{3});
+        const auto crossed = [](int c, int r) { return pixelsOf(ZpxGridForm->canvas(), gridSquareInside(c, r), Red) > 0; };
+        QVERIFY(!crossed(1, 1));
+        QVERIFY(crossed(2, 1));
+        QVERIFY(crossed(3, 1));
+        QVERIFY(!crossed(6, 1));
+
+        for (int r = 1; r <= PuzzleRecord.height(); ++r)
+            for (int c = 1; c <= PuzzleRecord.width(); ++c)
+                if (!PuzzleRecord.isFilled(c, r))
+                    PuzzleRecord.entry(c, r) = PuzzleRecord.answer(c, r);
+        ZpxMainForm->Save1->trigger();
+        whenShown(ScoreForm, [] { ScoreForm->DeleteBtn->click(); });
+        ZpxMainForm->ScorePuzzle1->trigger();
+        QVERIFY(!QFile::exists(puzzle));
+        QCOMPARE(ZpxMainForm->Byline->text(), QString("!!! DELETED !!!"));
+        QVERIFY(!ZpxGridForm->isVisible());
+        QVERIFY(!ZpxCluesForm->isVisible());
+        QVERIFY(!ZpxMainForm->Save1->isEnabled());
+        QVERIFY(!ZpxMainForm->ScorePuzzle1->isEnabled());
+        QVERIFY(!ZpxMainForm->CheatBtn->isEnabled());
+        QVERIFY(ZpxMainForm->AutoArrange1->isEnabled());
+        QVERIFY(ZpxProcs->ReadSetting("CurrentPuzzle", QString()).isEmpty());
+        QVERIFY(!Modified);
     }
 };
 

@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QDir>
 #include <QTest>
+#include <QTimer>
+#include <QWidget>
 
 namespace zpx::test {
 
@@ -107,6 +109,16 @@ void initWindowTestEnvironment()
 QString testFolder()
 {
     return folder().path();
+}
+
+void whenShown(QWidget* window, const std::function<void()>& answer)
+{
+    QTimer::singleShot(5, window, [window, answer] {
+        if (window->isVisible())
+            answer();
+        else
+            whenShown(window, answer);
+    });
 }
 
 void clearSettings()

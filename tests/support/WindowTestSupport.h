@@ -10,7 +10,10 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 #include <vector>
+
+class QWidget;
 
 namespace zpx::test {
 
@@ -57,6 +60,10 @@ void openPuzzle(const QString& path, bool solving);
 // The temporary folder of this test program: settings live under it, and
 // tests may put puzzle files there.
 QString testFolder();
+
+// Runs `answer` once `window` shows: a modal window may open only after
+// nested event loops (a celebration, a timed wait) have run.
+void whenShown(QWidget* window, const std::function<void()>& answer);
 
 // Removes every stored setting.
 void clearSettings();
