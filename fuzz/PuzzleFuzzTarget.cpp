@@ -16,6 +16,8 @@
 #include "construct/WordTexts.h"
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
+#include "solve/ClueLines.h"
+#include "solve/Scoring.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -58,8 +60,8 @@ void saveAndReload(TPuzzleRecord& record)
     require(encodeRecord(record) == saved, "a reloaded record saves to the same bytes");
 }
 
-// What zpxtool info, letters, scan and analyze compute, and the word texts
-// the construction windows show.
+// What zpxtool info, letters, scan, analyze, clues and score compute, and
+// the word texts the construction windows show.
 void readEverything(const TPuzzleRecord& record)
 {
     const std::string info = cli::describePuzzle(record);
@@ -71,6 +73,12 @@ void readEverything(const TPuzzleRecord& record)
     lettersSummary(counts);
     scanGrid(record);
     analyzePuzzle(record);
+    for (const int word : clueWords(record))
+        clueLine(record, word);
+    const auto wrong = wrongSquares(record);
+    require(puzzleCorrect(record) == wrong.empty(), "a puzzle is correct exactly when no square is wrong");
+    for (const auto& [column, row] : wrong)
+        require(record.inGrid(column, row), "Show Errors crosses only squares of the grid");
     isComplete(record);
     titleWordCount(record);
     for (int word = 1; word <= MaxWords; ++word) {
