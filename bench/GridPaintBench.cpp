@@ -1,12 +1,15 @@
 // Drawing speed of the quotation grid window on the offscreen platform: a
-// full paint of the largest grid, and one construction click with the
-// single square it repaints.
+// full paint of the largest grid, one construction click with the single
+// square it repaints, and one letter typed in the solve window with its
+// strip square, grid square and clue line.
 
 #include "construct/ZpxGridUnit.h"
 #include "construct/ZpxTitleUnit.h"
 #include "core/PuzzleRecord.h"
 #include "core/SharedState.h"
 #include "core/ZpxProcsUnit.h"
+#include "solve/ZpxCluesUnit.h"
+#include "solve/ZpxSolveUnit.h"
 
 #include <benchmark/benchmark.h>
 
@@ -89,6 +92,28 @@ void ConstructionClick(benchmark::State& state)
 }
 BENCHMARK(ConstructionClick)->Unit(benchmark::kMicrosecond);
 
+// A letter typed into the first square of word 1 and taken back with
+// Backspace, as a solver corrects it: two entries, each with its repaints.
+void SolveLetter(benchmark::State& state)
+{
+    loadLargestPuzzle();
+    for (auto& clue : PuzzleRecord.Clues)
+        clue.assign("A clue of a typical length for an acrostic word");
+    Mode = ModeSolve;
+    ZpxGridForm->show();
+    ZpxTitleForm->show();
+    ZpxCluesForm->show();
+    ZpxCluesForm->ClueListClick(1, false);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        ZpxSolveForm->CursorX = 0;
+        ZpxSolveForm->FormKeyPress('K');
+        ZpxSolveForm->FormKeyPress('\b');
+    }
+    state.SetItemsProcessed(2 * state.iterations());
+}
+BENCHMARK(SolveLetter)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -102,6 +127,8 @@ int main(int argc, char** argv)
     ZpxProcs = new TZpxProcs;
     ZpxGridForm = new TZpxGridForm;
     ZpxTitleForm = new TZpxTitleForm;
+    ZpxCluesForm = new TZpxCluesForm;
+    ZpxSolveForm = new TZpxSolveForm;
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Compares the cold start of zephyrtrace (until its main window is first
-# shown) with a minimal Qt Widgets program from the same build, side by side:
-# wall time and peak memory, median of several alternating runs.
-# Usage: scripts/startup-bench.sh [build-folder] [runs]
+# shown, and the puzzle's windows with it when one is named) with a minimal
+# Qt Widgets program from the same build, side by side: wall time and peak
+# memory, median of several alternating runs.
+# Usage: scripts/startup-bench.sh [build-folder] [runs] [puzzle.zpx opened for solving]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-release}
 runs=${2:-15}
+puzzle=${3:-}
 if [ ! -x "$build/src/zephyrtrace" ] || [ ! -x "$build/bench/minimal_widgets" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$build" --target zephyrtrace minimal_widgets >/dev/null
 fi
 # A real X server when one can be had (xvfb-run), else the offscreen platform.
 if [ -z "${DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ] && command -v xvfb-run >/dev/null; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$runs"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$runs" "$puzzle"
 fi
 [ -n "${DISPLAY:-}" ] || export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 echo "platform: ${QT_QPA_PLATFORM:-xcb}"
@@ -32,7 +34,7 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 : >"$XDG_CONFIG_HOME/z" ; : >"$XDG_CONFIG_HOME/m"
 for _ in $(seq "$runs"); do
-  ZPX_QUIT_AFTER_SHOW=1 measure "$build/src/zephyrtrace" >>"$XDG_CONFIG_HOME/z"
+  ZPX_QUIT_AFTER_SHOW=1 measure "$build/src/zephyrtrace" ${puzzle:+"$puzzle"} >>"$XDG_CONFIG_HOME/z"
   measure "$build/bench/minimal_widgets" >>"$XDG_CONFIG_HOME/m"
 done
 zt=$(cut -d' ' -f1 "$XDG_CONFIG_HOME/z" | median); zm=$(cut -d' ' -f2 "$XDG_CONFIG_HOME/z" | median)
