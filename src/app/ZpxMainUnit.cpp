@@ -532,6 +532,7 @@ void TZpxMainForm::PuzzleLoaded()
     }
 
     SelectedWord = 0;
+    // Every puzzle is timed afresh: the clock closes, and its next showing starts at zero.
     ZpxClockForm->hide();
 
     ZpxProcs->WriteSetting(QStringLiteral("CurrentPuzzle"), QString::fromStdString(PuzzleFileName));
@@ -542,8 +543,6 @@ void TZpxMainForm::PuzzleLoaded()
 
     if (Mode == ModeSolve) {
         Byline->setText(QString::fromStdString(solveByline(PuzzleRecord)));
-        if (ZpxClockForm->isVisible())
-            ZpxClockForm->ResetBtnClick();
     } else {
         LettersBtn->setChecked(true);
         SquaresBtn->setChecked(false);
