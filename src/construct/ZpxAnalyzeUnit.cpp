@@ -35,10 +35,7 @@ TZpxAnalyzeForm::TZpxAnalyzeForm(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Puzzle Analysis"));
     setFixedSize(572, 193);
-    QPalette silver = palette();
-    silver.setColor(QPalette::Window, StandardColour::Silver);
-    setPalette(silver);
-    setAutoFillBackground(true);
+    fillWithSilver(this);
 
     const char* const captions[] = {"Quotation Grid Size:", "Total Word Count:", "Total Letters:",
                                     "Author-Title Length:"};

@@ -380,23 +380,8 @@ void TZpxGridForm::keyPressEvent(QKeyEvent* event)
 
 void TZpxGridForm::FormKeyDown(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Delete:
-        FormKeyPress(' ');
-        return;
-    case Qt::Key_Backspace:
-        FormKeyPress('\b');
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        FormKeyPress('\r');
-        return;
-    default:
-        break;
-    }
-    const QString text = event->text();
-    if (text.size() == 1 && text.front().unicode() < 128)
-        FormKeyPress(static_cast<char>(text.front().toUpper().unicode()));
+    if (const auto key = typedCharacter(event))
+        FormKeyPress(*key);
 }
 
 void TZpxGridForm::FormKeyPress(char key)

@@ -64,10 +64,7 @@ TZpxScanForm::TZpxScanForm(QWidget* parent) : QWidget(parent, ToolWindowFlags)
     QFont formFont(QStringLiteral("Arial"));
     formFont.setPixelSize(13);
     setFont(formFont);
-    QPalette silver = palette();
-    silver.setColor(QPalette::Window, StandardColour::Silver);
-    setPalette(silver);
-    setAutoFillBackground(true);
+    fillWithSilver(this);
 
     DupeList = new QListWidget(this);
     DupeList->setUniformItemSizes(true);

@@ -4,6 +4,7 @@
 #include "core/WindowStyleUnit.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QScopedValueRollback>
@@ -27,6 +28,27 @@ void TCanvasForm::prepareCanvas(QSize size)
 {
     if (Canvas.size() != size)
         Canvas = QImage(size, QImage::Format_RGB32);
+}
+
+std::optional<char> TCanvasForm::typedCharacter(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Delete:
+        return ' ';
+    case Qt::Key_Backspace:
+        return '\b';
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return '\r';
+    case Qt::Key_Escape:
+        return '\x1b';
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.size() == 1 && text.front().unicode() < 128)
+        return static_cast<char>(text.front().toUpper().unicode());
+    return std::nullopt;
 }
 
 void TCanvasForm::showEvent(QShowEvent* event)

@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <optional>
+
 namespace zpx {
 
 class TCanvasForm : public QWidget {
@@ -34,6 +36,11 @@ protected:
     // Snapping the bounds inside FormResize resizes the window again; that
     // nested resize does not reach FormResize.
     virtual void FormResize() = 0;
+
+    // A key as the typing windows take it: an upper-case ASCII character, a
+    // space for Delete, '\b' for Backspace, '\r' for Enter, 27 for Escape;
+    // nullopt for any other key.
+    static std::optional<char> typedCharacter(const QKeyEvent* event);
 
     // Gives the canvas `size`, keeping its drawing when it has it already.
     void prepareCanvas(QSize size);

@@ -3,6 +3,8 @@
 // standard colours the windows are drawn in.
 
 #include <QColor>
+#include <QPalette>
+#include <QWidget>
 
 namespace zpx {
 
@@ -20,5 +22,14 @@ inline const QColor Yellow{0xFF, 0xFF, 0x00};
 inline const QColor Lime{0x00, 0xFF, 0x00};
 inline const QColor Red{0xFF, 0x00, 0x00};
 }  // namespace StandardColour
+
+// The silver face of the program's small windows and dialogs.
+inline void fillWithSilver(QWidget* window)
+{
+    QPalette silver = window->palette();
+    silver.setColor(QPalette::Window, StandardColour::Silver);
+    window->setPalette(silver);
+    window->setAutoFillBackground(true);
+}
 
 }  // namespace zpx

@@ -83,10 +83,7 @@ TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent, ToolWindowFlags | Qt::
 {
     setWindowTitle(QStringLiteral("Score Card"));
     setFixedSize(352, 112);
-    QPalette silver = palette();
-    silver.setColor(QPalette::Window, StandardColour::Silver);
-    setPalette(silver);
-    setAutoFillBackground(true);
+    fillWithSilver(this);
 
     Image1 = new QLabel(this);
     Image1->setPixmap(trophyPicture());

@@ -63,10 +63,7 @@ TZpxClockForm::TZpxClockForm(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Clock"));
     setFixedSize(136, 40);
-    QPalette silver = palette();
-    silver.setColor(QPalette::Window, StandardColour::Silver);
-    setPalette(silver);
-    setAutoFillBackground(true);
+    fillWithSilver(this);
 
     TimeLbl = new QLabel(this);
     TimeLbl->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -160,26 +160,8 @@ void TZpxSolveForm::keyPressEvent(QKeyEvent* event)
 
 void TZpxSolveForm::FormKeyDown(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Delete:
-        FormKeyPress(' ');
-        return;
-    case Qt::Key_Backspace:
-        FormKeyPress('\b');
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        FormKeyPress('\r');
-        return;
-    case Qt::Key_Escape:
-        FormKeyPress('\x1b');
-        return;
-    default:
-        break;
-    }
-    const QString text = event->text();
-    if (text.size() == 1 && text.front().unicode() < 128)
-        FormKeyPress(static_cast<char>(text.front().unicode()));
+    if (const auto key = typedCharacter(event))
+        FormKeyPress(*key);
 }
 
 void TZpxSolveForm::FormKeyPress(char key)
