@@ -1,16 +1,9 @@
-#include "core/PuzzleFile.h"
-#include "core/PuzzleRecord.h"
 #include "support/RecordBuilder.h"
+#include "support/ZpxtoolFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -18,52 +11,8 @@ using namespace zpx;
 
 namespace {
 
-struct RunResult {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-std::string readText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-std::string shellQuoted(const std::string& arg)
-{
-    std::string quoted = "'";
-    for (char c : arg)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-class Zpxtool : public ::testing::Test {
-protected:
-    fs::path dir = fs::temp_directory_path() / ("zpxtool-test-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
-
-    RunResult run(const std::vector<std::string>& args)
-    {
-        std::string command = shellQuoted(ZPXTOOL_PATH);
-        for (const std::string& arg : args)
-            command += " " + shellQuoted(arg);
-        command += " >" + shellQuoted(dir / "out.txt") + " 2>" + shellQuoted(dir / "err.txt");
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readText(dir / "out.txt"),
-                readText(dir / "err.txt")};
-    }
-
-    std::string file(const std::string& name, const std::string& content)
-    {
-        const fs::path path = dir / name;
-        std::ofstream(path, std::ios::binary) << content;
-        return path.string();
-    }
-
-    std::string path(const std::string& name) const { return (dir / name).string(); }
-};
+using Zpxtool = test::ZpxtoolFixture;
+using RunResult = test::ToolRun;
 
 // The first lines of the "answers" array as the tool prints them.
 std::string answersOpening(const std::vector<std::string>& rows)
