@@ -214,7 +214,7 @@ void TZpxGridForm::showSquare(GridSquare square)
     update(squareRect(square));
 }
 
-void TZpxGridForm::PreviewSquare(int column, int row, bool shown)
+void TZpxGridForm::redrawSquare(int column, int row, const QColor& brush, const QColor& letterColor)
 {
     if (!PuzzleRecord.inGrid(column, row))
         return;
@@ -222,22 +222,20 @@ void TZpxGridForm::PreviewSquare(int column, int row, bool shown)
     const GridSquare square{column, row};
     QPainter painter(&Canvas);
     painter.setFont(font());
-    drawSquare(painter, square, shown ? Yellow : QColor(Qt::white), LetterColor, shownLetter(square));
+    drawSquare(painter, square, brush, letterColor, shownLetter(square));
     showSquare(square);
+}
+
+void TZpxGridForm::PreviewSquare(int column, int row, bool shown)
+{
+    redrawSquare(column, row, shown ? Yellow : QColor(Qt::white), LetterColor);
 }
 
 void TZpxGridForm::PaintSquare(int column, int row, int state)
 {
-    if (!PuzzleRecord.inGrid(column, row))
-        return;
-    prepareGridCanvas();
-    const GridSquare square{column, row};
-    QPainter painter(&Canvas);
-    painter.setFont(font());
     const QColor brush = state == 0 ? BlankColor : state == 1 ? Green : Yellow;
     const QColor letterColor = state == 0 ? LetterColor : state == 1 ? Gray : Silver;
-    drawSquare(painter, square, brush, letterColor, shownLetter(square));
-    showSquare(square);
+    redrawSquare(column, row, brush, letterColor);
 }
 
 std::optional<GridSquare> TZpxGridForm::cursorSquare() const

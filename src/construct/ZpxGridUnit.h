@@ -67,6 +67,8 @@ private:
     void drawLetter(QPainter& painter, int x, int y, std::uint8_t letter);
     std::uint8_t shownLetter(GridSquare square) const;
     void showSquare(GridSquare square);
+    // Draws one square from the record in the given colours and shows it.
+    void redrawSquare(int column, int row, const QColor& brush, const QColor& letterColor);
 
     // CursorPoint: the click that set the cursor or the square it moved to.
     std::optional<QPoint> CursorPoint;
