@@ -71,16 +71,11 @@ void afterEntryChanged(int column, int row)
         ZpxCluesForm->RebuildClueLine(slot->word);
 }
 
-void afterSolveEntry(int word, int position, int column, int row, bool advanced)
+void afterSolveEntry(int column, int row, bool advanced)
 {
-    if (advanced) {
-        if (position == 1)
-            repaintTitle();
-        if (ZpxGridForm)
-            ZpxGridForm->PaintSquare(column, row, 0);
-    }
-    if (ZpxCluesForm)
-        ZpxCluesForm->RebuildClueLine(word);
+    if (advanced && ZpxGridForm)
+        ZpxGridForm->PaintSquare(column, row, 0);
+    afterEntryChanged(column, row);
 }
 
 void afterLetterRevealed()

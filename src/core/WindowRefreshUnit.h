@@ -35,9 +35,9 @@ void afterPuzzleLoaded();
 // Revert to Saved read the file again: the windows show it as saved.
 void afterRevert();
 
-// The solve window entered a letter at letter position p of word w, grid
-// square (column, row); `advanced` unless it was Backspace, which only moves back.
-void afterSolveEntry(int word, int position, int column, int row, bool advanced);
+// The solve window entered a letter into grid square (column, row);
+// `advanced` unless it was Backspace, which only moves back.
+void afterSolveEntry(int column, int row, bool advanced);
 
 // The solver revealed a letter with "+": the puzzle counts as cheated.
 void afterLetterRevealed();

@@ -202,10 +202,9 @@ void TZpxSolveForm::FormKeyPress(char key)
     update(SolveGrid);
     PuzzleRecord.entry(c, r) = stored;
     Modified = true;
-    const int position = CursorX / SquareSize + 1;
     if (advance)
         CursorX += SquareSize;
-    afterSolveEntry(SelectedWord, position, c, r, advance);
+    afterSolveEntry(c, r, advance);
 }
 
 void TZpxSolveForm::mousePressEvent(QMouseEvent* event)
