@@ -371,7 +371,7 @@ void TZpxMainForm::OpenCommandLine(const QStringList& arguments)
     loadPuzzleInMode(arguments[0], construction ? ModeConstruction : ModeSolve);
 }
 
-bool TZpxMainForm::loadPuzzleInMode(const QString& path, std::uint8_t mode, LoadKind kind)
+void TZpxMainForm::loadPuzzleInMode(const QString& path, std::uint8_t mode, LoadKind kind)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     try {
@@ -386,19 +386,18 @@ bool TZpxMainForm::loadPuzzleInMode(const QString& path, std::uint8_t mode, Load
             } catch (const FileError&) {
             }
         }
-        return false;
+        return;
     }
     if (kind == LoadKind::Revert) {
         SelectedWord = 0;
         afterRevert();
         Modified = false;
-        return true;
+        return;
     }
     PuzzleFileName = fullPath.toStdString();
     Mode = mode;
     QDir::setCurrent(QFileInfo(fullPath).absolutePath());
     PuzzleLoaded();
-    return true;
 }
 
 bool TZpxMainForm::SaveQuery()

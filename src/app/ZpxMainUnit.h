@@ -139,7 +139,7 @@ private:
     // Every load goes through here: start-up, Open and Solve, a history entry
     // and Revert. A file that cannot be read is reported with the error's own
     // text, and the puzzle, its file name and the mode stay as they were.
-    bool loadPuzzleInMode(const QString& path, std::uint8_t mode, LoadKind kind = LoadKind::Puzzle);
+    void loadPuzzleInMode(const QString& path, std::uint8_t mode, LoadKind kind = LoadKind::Puzzle);
     void showHelpPage(const QString& page);
     // The solved puzzle's file goes to the recycle bin and its windows close; only a new load continues.
     void recycleSolvedPuzzle();
