@@ -10,6 +10,7 @@
 #include "construct/ZpxTitleUnit.h"
 #include "core/SFXUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "env/ZpxMsgUnit.h"
 #include "solve/ScoreUnit.h"
 #include "solve/ZpxClockUnit.h"
 #include "solve/ZpxCluesUnit.h"
@@ -26,6 +27,7 @@ void createApplicationWindows()
     AcrosticWinForm = new TAcrosticWinForm;
     ZpxAnalyzeForm = new TZpxAnalyzeForm;
     ZpxClockForm = new TZpxClockForm;
+    InfoWin = new TInfoWin;
     ZpxProcs = new TZpxProcs;
     ZpxScanForm = new TZpxScanForm;
     ZpxSolveForm = new TZpxSolveForm;

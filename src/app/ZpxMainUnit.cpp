@@ -22,6 +22,7 @@
 #include "construct/ZpxInputUnit.h"
 #include "construct/ZpxScanUnit.h"
 #include "construct/ZpxTitleUnit.h"
+#include "env/ZpxMsgUnit.h"
 #include "solve/ScoreUnit.h"
 #include "solve/ZpxClockUnit.h"
 #include "solve/ZpxCluesUnit.h"
@@ -474,7 +475,8 @@ void TZpxMainForm::HistoryClick(int item)
 
 void TZpxMainForm::Save1Click()
 {
-    ZpxProcs->SavePuzzle(QString::fromStdString(PuzzleFileName));
+    runUnderNotice(
+        NoticeSaving, [] { ZpxProcs->SavePuzzle(QString::fromStdString(PuzzleFileName)); }, false);
 }
 
 void TZpxMainForm::SavePuzzleAs1Click()
