@@ -39,14 +39,14 @@ void appendUtf8(std::string& out, char32_t cp)
     }
 }
 
-char fromUnicode(char32_t cp)
+std::optional<char> fromUnicode(char32_t cp)
 {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<char>(cp);
     for (std::size_t i = 0; i < HighControls.size(); ++i)
         if (HighControls[i] == cp && cp != 0xFFFD)
             return static_cast<char>(0x80 + i);
-    return '?';
+    return std::nullopt;
 }
 
 }  // namespace
@@ -60,15 +60,19 @@ std::string cp1252ToUtf8(std::string_view cp1252)
     return out;
 }
 
-std::string utf8ToCp1252(std::string_view utf8)
+namespace {
+
+// Walks UTF-8 text character by character: `each` gets the Windows-1252 byte
+// of a character, or nullopt for one the set lacks and for a malformed byte.
+template <typename Each>
+void forEachCharacter(std::string_view utf8, Each each)
 {
-    std::string out;
     std::size_t i = 0;
     while (i < utf8.size()) {
         const auto lead = static_cast<std::uint8_t>(utf8[i]);
         int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
         if (extra < 0 || i + extra >= utf8.size()) {
-            out += '?';
+            each(std::nullopt);
             ++i;
             continue;
         }
@@ -83,14 +87,36 @@ std::string utf8ToCp1252(std::string_view utf8)
             cp = (cp << 6) | (cont & 0x3F);
         }
         if (!valid) {
-            out += '?';
+            each(std::nullopt);
             ++i;
             continue;
         }
-        out += fromUnicode(cp);
+        each(fromUnicode(cp));
         i += extra + 1;
     }
+}
+
+}  // namespace
+
+std::string utf8ToCp1252(std::string_view utf8)
+{
+    std::string out;
+    forEachCharacter(utf8, [&out](std::optional<char> byte) { out += byte.value_or('?'); });
     return out;
+}
+
+std::size_t charactersOutsideCp1252(std::string_view utf8)
+{
+    std::size_t outside = 0;
+    forEachCharacter(utf8, [&outside](std::optional<char> byte) { outside += byte ? 0 : 1; });
+    return outside;
+}
+
+std::optional<std::string> utf8ToCp1252Exact(std::string_view utf8)
+{
+    if (charactersOutsideCp1252(utf8) != 0)
+        return std::nullopt;
+    return utf8ToCp1252(utf8);
 }
 
 }  // namespace zpx

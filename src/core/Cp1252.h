@@ -1,6 +1,8 @@
 #pragma once
 // Windows-1252, the character set of record strings and written files.
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,5 +12,12 @@ namespace zpx {
 std::string cp1252ToUtf8(std::string_view cp1252);
 // UTF-8 to Windows-1252; characters the set lacks become '?'.
 std::string utf8ToCp1252(std::string_view utf8);
+
+// The characters of UTF-8 text that Windows-1252 cannot write ("€" can, "→"
+// cannot); each malformed byte counts as one.
+std::size_t charactersOutsideCp1252(std::string_view utf8);
+// UTF-8 to Windows-1252 for text that goes into the record: nullopt when a
+// character would not survive, rather than a '?' in its place.
+std::optional<std::string> utf8ToCp1252Exact(std::string_view utf8);
 
 }  // namespace zpx
