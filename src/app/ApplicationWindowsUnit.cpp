@@ -1,6 +1,9 @@
 #include "app/ApplicationWindowsUnit.h"
 
 #include "app/ZpxMainUnit.h"
+#include "clues/CharMapUnit.h"
+#include "clues/DefListUnit.h"
+#include "clues/ZpxAutoUnit.h"
 #include "construct/LettersDistUnit.h"
 #include "construct/ZpxAcrosticWinUnit.h"
 #include "construct/ZpxAnalyzeUnit.h"
@@ -24,7 +27,10 @@ void createApplicationWindows()
     ZpxGridForm = new TZpxGridForm;
     ZpxCluesForm = new TZpxCluesForm;
     ZpxInputForm = new TZpxInputForm;
+    CharMapForm = new TCharMapForm;
+    DefListForm = new TDefListForm;
     AcrosticWinForm = new TAcrosticWinForm;
+    AutoclueForm = new TAutoclueForm;
     ZpxAnalyzeForm = new TZpxAnalyzeForm;
     ZpxClockForm = new TZpxClockForm;
     InfoWin = new TInfoWin;

@@ -4,6 +4,7 @@
 
 #include "core/WindowRefreshUnit.h"
 
+#include "clues/ZpxAutoUnit.h"
 #include "construct/LettersDistUnit.h"
 #include "construct/ZpxAcrosticWinUnit.h"
 #include "construct/ZpxGridUnit.h"
@@ -57,6 +58,8 @@ void afterWordChanged(int word)
 
 void afterLetterRemoved(int word, int column, int row)
 {
+    if (isShown(AutoclueForm))
+        AutoclueForm->close();
     if (column != 0 && ZpxGridForm)
         ZpxGridForm->PaintSquare(column, row, 0);
     afterWordChanged(word);
@@ -132,6 +135,10 @@ void afterWordSelected(int word)
     }
     if (isShown(AcrosticWinForm))
         AcrosticWinForm->SelectWordLine(word);
+    if (word != 0 && isShown(AutoclueForm)) {
+        AutoclueForm->CurrentWord = word;
+        AutoclueForm->ShowWord();
+    }
     // A selection highlights the word's squares while constructing; clearing it removes them in any mode.
     if (word == 0 || Mode == ModeConstruction)
         repaintGrid();
@@ -143,6 +150,23 @@ void afterWordListClick(int word)
     repaintGrid();
     if (ZpxTitleForm)
         ZpxTitleForm->FormMouseUp(QPoint((word - 1) * AuthorTitleSquare, 1));
+}
+
+void afterDefinitionLineClick(int word)
+{
+    if (!AutoclueForm)
+        return;
+    AutoclueForm->CurrentWord = word;
+    AutoclueForm->ShowWord();
+}
+
+void afterSpecialCharacterChosen(const std::string& utf8)
+{
+    if (!isShown(AutoclueForm))
+        return;
+    AutoclueForm->InsertAtCaret(QString::fromStdString(utf8));
+    // The constructor goes on typing where the character went in.
+    AutoclueForm->activateWindow();
 }
 
 void afterScanPick(int word)
@@ -181,6 +205,9 @@ void afterPuzzleLoaded()
 
 void afterRevert()
 {
+    // The clue line would still show the clue as it was before the revert.
+    if (isShown(AutoclueForm))
+        AutoclueForm->close();
     ZpxGridForm->ClearCursor();
     ZpxGridForm->Repaint();
     ZpxTitleForm->Repaint();

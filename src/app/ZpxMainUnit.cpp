@@ -15,6 +15,7 @@
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxHelpUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "clues/ZpxAutoUnit.h"
 #include "construct/LettersDistUnit.h"
 #include "construct/ZpxAcrosticWinUnit.h"
 #include "construct/ZpxAnalyzeUnit.h"
@@ -210,7 +211,8 @@ const std::vector<ButtonRow>& buttonTable()
         {&M::DistrBtn, 112, "Update letters distribution", "distr", [](M& f) { f.DistrBtnClick(); },
          EnableRule::Building},
         {&M::DictBtn, 138, "Open dictionary", "dict", nullptr, EnableRule::Always},
-        {&M::AutoclueBtn, 164, "Write the clues", "autoclue", nullptr, EnableRule::Building},
+        {&M::AutoclueBtn, 164, "Write the clues", "autoclue", [](M& f) { f.AutoclueBtnClick(); },
+         EnableRule::Building},
     };
     return buttons;
 }
@@ -533,6 +535,7 @@ void TZpxMainForm::PuzzleLoaded()
     }
 
     SelectedWord = 0;
+    AutoclueForm->close();
     // Every puzzle is timed afresh: the clock closes, and its next showing starts at zero.
     ZpxClockForm->hide();
 
@@ -635,6 +638,8 @@ void TZpxMainForm::ArrangeWindows(int layoutCode)
             keepPlace("ScreenBoundsLettersDist", frameBounds(LettersDistForm, smallCaptionHeight()));
         if (ZpxSolveForm->isVisible())
             keepPlace("ScreenBoundsSolve", frameBounds(ZpxSolveForm, smallCaptionHeight()));
+        if (AutoclueForm->isVisible())
+            keepPlace("ScreenBoundsAutoclue", frameBounds(AutoclueForm, smallCaptionHeight()));
         return;
     }
     ScreenSquare = AutoSquare;
@@ -703,6 +708,21 @@ void TZpxMainForm::ScanGrid1Click()
 void TZpxMainForm::Analysis1Click()
 {
     ZpxAnalyzeForm->exec();
+}
+
+void TZpxMainForm::AutoclueBtnClick()
+{
+    if (!ZpxProcs->IsComplete()) {
+        SoundFX->PlayQuestion();
+        const Answer answer = showMessage(
+            {MessageKind::Warning, MessageButtons::YesNo, QStringLiteral("Warning"),
+             QStringLiteral("Running Autoclue before completing puzzle is not recommended. Start Autoclue anyway?")});
+        if (answer != Answer::Yes)
+            return;
+    }
+    AutoclueForm->show();
+    AutoclueForm->raise();
+    AutoclueForm->activateWindow();
 }
 
 void TZpxMainForm::SpillHotKeyClick()

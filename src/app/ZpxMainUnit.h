@@ -109,6 +109,7 @@ public:
     void CheatBtnMouseDown();
     void CheatBtnMouseUp();
     void SpillHotKeyClick();
+    void AutoclueBtnClick();
     void DistrBtnClick();
     void AcrosticWindow1Click();
     void ScanGrid1Click();

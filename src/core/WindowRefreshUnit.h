@@ -5,6 +5,8 @@
 // app/WindowRefreshUnit.cpp calls the windows affected directly: the one
 // place that shows who refreshes whom.
 
+#include <string>
+
 namespace zpx {
 
 // A construction click, a letter removal or Spill changed word w: the
@@ -25,6 +27,13 @@ void afterWordSelected(int word);
 // A line of the acrostic word list was clicked: word w is selected as a
 // click on its square in the author-title window selects it.
 void afterWordListClick(int word);
+
+// A line of the definitions list was clicked: the Autoclue window moves to word w.
+void afterDefinitionLineClick(int word);
+
+// A cell of the special characters table was clicked: its text (UTF-8) goes
+// into the Autoclue clue line at the caret.
+void afterSpecialCharacterChosen(const std::string& utf8);
 
 // The scan list picked word w for correction.
 void afterScanPick(int word);
