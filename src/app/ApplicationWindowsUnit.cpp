@@ -13,6 +13,7 @@
 #include "construct/ZpxTitleUnit.h"
 #include "core/SFXUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "output/BylineUnit.h"
 #include "env/ZpxMsgUnit.h"
 #include "solve/ScoreUnit.h"
 #include "solve/ZpxClockUnit.h"
@@ -30,6 +31,7 @@ void createApplicationWindows()
     CharMapForm = new TCharMapForm;
     DefListForm = new TDefListForm;
     AcrosticWinForm = new TAcrosticWinForm;
+    BylineForm = new TBylineForm;
     AutoclueForm = new TAutoclueForm;
     ZpxAnalyzeForm = new TZpxAnalyzeForm;
     ZpxClockForm = new TZpxClockForm;

@@ -24,6 +24,7 @@
 #include "construct/ZpxScanUnit.h"
 #include "construct/ZpxTitleUnit.h"
 #include "env/ZpxMsgUnit.h"
+#include "output/BylineUnit.h"
 #include "solve/ScoreUnit.h"
 #include "solve/ZpxClockUnit.h"
 #include "solve/ZpxCluesUnit.h"
@@ -163,7 +164,7 @@ const std::vector<MenuTable>& menuTables()
           {&M::SolutiontoClipboard1, "&Solution to Clipboard"},
           {&M::CluestoClipboard1, "&Clues to Clipboard"},
           {},
-          {&M::Byline1, "&Byline..."},
+          {&M::Byline1, "&Byline...", [](M& f) { f.Byline1Click(); }},
           {},
           {&M::Analysis1, "&Analysis...", [](M& f) { f.Analysis1Click(); }},
           {&M::SpillHotKey, "Spill", [](M& f) { f.SpillHotKeyClick(); }, EnableRule::Always,
@@ -708,6 +709,11 @@ void TZpxMainForm::ScanGrid1Click()
 void TZpxMainForm::Analysis1Click()
 {
     ZpxAnalyzeForm->exec();
+}
+
+void TZpxMainForm::Byline1Click()
+{
+    BylineForm->exec();
 }
 
 void TZpxMainForm::AutoclueBtnClick()

@@ -110,6 +110,7 @@ public:
     void CheatBtnMouseUp();
     void SpillHotKeyClick();
     void AutoclueBtnClick();
+    void Byline1Click();
     void DistrBtnClick();
     void AcrosticWindow1Click();
     void ScanGrid1Click();

@@ -15,6 +15,9 @@ extern const Command ScanCommand;
 extern const Command AnalyzeCommand;
 extern const Command CluesCommand;
 extern const Command ScoreCommand;
+extern const Command ClueCommand;
+extern const Command DefsCommand;
+extern const Command BylineCommand;
 
 namespace {
 
@@ -26,6 +29,9 @@ const Command* const Commands[] = {
     &AnalyzeCommand,
     &CluesCommand,
     &ScoreCommand,
+    &ClueCommand,
+    &DefsCommand,
+    &BylineCommand,
 };
 
 void printUsage(std::ostream& out)

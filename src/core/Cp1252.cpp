@@ -105,6 +105,19 @@ std::string utf8ToCp1252(std::string_view utf8)
     return out;
 }
 
+std::string controlsAsSpaces(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<std::uint8_t>(utf8[i]);
+        if (byte == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n')
+            continue;
+        out += byte < 0x20 || byte == 0x7F ? ' ' : utf8[i];
+    }
+    return out;
+}
+
 std::size_t charactersOutsideCp1252(std::string_view utf8)
 {
     std::size_t outside = 0;

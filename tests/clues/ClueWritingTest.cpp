@@ -102,6 +102,7 @@ TEST(ClueWriting, OnlyWindows1252TextReachesTheRecord)
         {"\xC3", 1},                  // a cut-off character
         {"\xE2\x86\x92\xE2\x86\x90", 2},
     };
+    EXPECT_EQ(controlsAsSpaces("one\r\ntwo\nthree\rfour\tfive\x7F"), "one two three four five ");
     for (const auto& [text, outside] : refused) {
         EXPECT_EQ(charactersOutsideCp1252(text), outside) << text;
         EXPECT_EQ(utf8ToCp1252Exact(text), std::nullopt) << text;

@@ -216,9 +216,10 @@ private slots:
         QApplication::clipboard()->setText(QString::fromUtf8(" x→y"));
         AutoclueForm->InsertBtnClick();
         QCOMPARE(edit()->text(), QString::fromUtf8("“Café”"));
-        QApplication::clipboard()->setText(QString::fromUtf8(" – 1½ ©"));
+        // A paste of several lines comes in as one.
+        QApplication::clipboard()->setText(QString::fromUtf8(" – 1½\r\n©\t"));
         AutoclueForm->InsertBtnClick();
-        QCOMPARE(PuzzleRecord.Clues[0].text(), std::string("\x93" "Caf\xE9\x94 \x96 1\xBD \xA9"));
+        QCOMPARE(PuzzleRecord.Clues[0].text(), std::string("\x93" "Caf\xE9\x94 \x96 1\xBD \xA9 "));
     }
 
     void definitionsListFollowsTheCluesAndMovesTheWindow()
