@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth
+  python3-dbf libdbd-xbase-perl dbview sqlite3 libsqlite3-dev time
   "$@"
 )
 

@@ -18,6 +18,7 @@ extern const Command ScoreCommand;
 extern const Command ClueCommand;
 extern const Command DefsCommand;
 extern const Command BylineCommand;
+extern const Command BankCommand;
 
 namespace {
 
@@ -32,6 +33,7 @@ const Command* const Commands[] = {
     &ClueCommand,
     &DefsCommand,
     &BylineCommand,
+    &BankCommand,
 };
 
 void printUsage(std::ostream& out)

@@ -53,10 +53,12 @@ protected:
     }
 
     // The arguments as they stand in a shell command line, quoting their own.
-    ToolRun runLine(const std::string& commandLine)
+    ToolRun runLine(const std::string& commandLine) { return shell(quoted(ZPXTOOL_PATH) + " " + commandLine); }
+
+    // Any command line, run by the shell, its output and errors captured.
+    ToolRun shell(const std::string& commandLine)
     {
-        const std::string command = quoted(ZPXTOOL_PATH) + " " + commandLine + " >" + quoted(path("out.txt")) +
-                                    " 2>" + quoted(path("err.txt"));
+        const std::string command = commandLine + " >" + quoted(path("out.txt")) + " 2>" + quoted(path("err.txt"));
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readText(path("out.txt")), readText(path("err.txt"))};
     }
