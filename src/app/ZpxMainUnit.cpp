@@ -823,7 +823,7 @@ void TZpxMainForm::HelpKeywordIndexclick()
 
 void TZpxMainForm::showHelpPage(const QString& page)
 {
-    ZpxHelpWindow()->showPage(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/") + page));
+    ZpxHelpWindow()->showPage(helpBookPage(page));
 }
 
 void TZpxMainForm::Exit1Click()

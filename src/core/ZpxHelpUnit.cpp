@@ -1,14 +1,18 @@
 #include "core/ZpxHelpUnit.h"
 
 #include "core/DialogsUnit.h"
+#include "core/ShippedFiles.h"
 #include "core/ZpxApplicationUnit.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <filesystem>
 
 namespace zpx {
 
@@ -60,6 +64,12 @@ namespace {
 THelpForm* helpWindow = nullptr;
 
 }  // namespace
+
+QString helpBookPage(const QString& name)
+{
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    return QFileInfo(shippedFile(programFolder.filesystemAbsolutePath(), std::filesystem::path("help") / name.toStdU16String())).filePath();
+}
 
 THelpForm* ZpxHelpWindow()
 {

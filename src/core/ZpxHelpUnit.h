@@ -23,6 +23,10 @@ private:
     QTextBrowser* browser;
 };
 
+// The help book's page `name` ("index.html") where the program finds its
+// shipped files: installed, or beside the program in a build folder.
+QString helpBookPage(const QString& name);
+
 // The one help window, made when help is first asked for.
 THelpForm* ZpxHelpWindow();
 // Closes the help window if it was ever made.
