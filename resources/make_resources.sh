@@ -266,16 +266,6 @@ cursor handpnt "stroke $ink stroke-width 1 stroke-linejoin round fill white
         L 4,18 Q 2.5,16 4,14.8 Q 5.5,13.8 7,15.5 L 9,18 Z'
   fill none stroke-width 0.8 line 14,12 14,16 line 18,12.5 18,16.5 line 22,13.5 22,17"
 
-# The application icon, 64 x 64: a tile of the grid with a lettered Z.
-png -size 64x64 xc:none -draw "
-  stroke none fill '#00000040' roundrectangle 4,5 62,63 8,8
-  stroke '#1b2f5e' stroke-width 2 fill '#dcebf8' roundrectangle 2,2 60,60 8,8
-  stroke '#1c1c1c' stroke-width 1.5 fill white
-  rectangle 9,9 31,31 rectangle 31,9 53,31 rectangle 9,31 31,53 rectangle 31,31 53,53
-  fill '#1c1c1c' rectangle 31,9 53,31 rectangle 9,31 31,53
-  stroke none fill '#1b2f5e' font '$serif_bold_italic' font-size 21 text 12,28 'Z'
-  fill '#d0402a' font '$sans_bold' font-size 17 text 36,49 'T'" "PNG32:$images/zephyrtrace.png"
-
 # The help book shows the logo and the tool buttons' pictures too.
 help_images=$here/../docs/help/images
 mkdir -p "$help_images"

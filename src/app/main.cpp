@@ -1,5 +1,6 @@
 #include "app/ApplicationWindowsUnit.h"
 #include "app/ZpxMainUnit.h"
+#include "core/ResourcesUnit.h"
 #include "core/ZpxApplicationUnit.h"
 
 #include <QTimer>
@@ -9,6 +10,9 @@
 int main(int argc, char* argv[])
 {
     zpx::TZpxApplication app(argc, argv);
+    app.setWindowIcon(zpx::programIcon());
+    // Desktops match the windows to the menu entry (and its icon) by this name.
+    app.setDesktopFileName(QStringLiteral("zephyrtrace"));
     zpx::createApplicationWindows();
     zpx::ZpxMainForm->CommandLine = QCoreApplication::arguments().mid(1);
     zpx::ZpxMainForm->show();

@@ -15,4 +15,12 @@ QCursor handPointCursor()
                    HandPointHotSpot.y());
 }
 
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : WindowIconSizes)
+        icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/zephyrtrace.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 }  // namespace zpx

@@ -109,6 +109,7 @@ private slots:
     void pictures_data();
     void pictures();
     void cursorsPointWhereTheyDraw();
+    void programIconHasEveryWindowSize();
     void helpBookLinksResolve();
 };
 
@@ -162,7 +163,6 @@ void ResourcesUnitTest::pictures_data()
     for (const char* glyph : {"cheat", "squares", "letters", "spill", "distr", "dict", "autoclue"})
         QTest::newRow(glyph) << QString::fromLatin1(glyph) << QSize(20, 20) << true;
     QTest::newRow("logo") << QStringLiteral("logo") << QSize(419, 277) << false;
-    QTest::newRow("program icon") << QStringLiteral("zephyrtrace") << QSize(64, 64) << true;
 }
 
 void ResourcesUnitTest::pictures()
@@ -202,6 +202,21 @@ void ResourcesUnitTest::cursorsPointWhereTheyDraw()
         QVERIFY2(qAlpha(image.pixel(entry.hotSpot)) > 64, qPrintable(entry.path));
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
     }
+}
+
+void ResourcesUnitTest::programIconHasEveryWindowSize()
+{
+    const QIcon icon = programIcon();
+    QList<QSize> sizes;
+    for (const int size : WindowIconSizes) {
+        sizes.append(QSize(size, size));
+        const QImage image = icon.pixmap(QSize(size, size)).toImage();
+        QCOMPARE(image.size(), QSize(size, size));
+        // A rounded tile on transparency: clear corners, a drawn middle.
+        QVERIFY(qAlpha(image.pixel(0, 0)) < 16);
+        QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+    }
+    QCOMPARE(icon.availableSizes(), sizes);
 }
 
 void ResourcesUnitTest::helpBookLinksResolve()
