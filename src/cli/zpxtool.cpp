@@ -2,6 +2,7 @@
 // without a display. Each command lives in its own file; add it to the table.
 
 #include "cli/CliSupport.h"
+#include "cli/ManualPage.h"
 
 #include <iostream>
 #include <string_view>
@@ -61,6 +62,10 @@ int dispatch(int argc, char** argv)
     }
     if (asksForHelp(argv[1])) {
         printUsage(std::cout);
+        return ExitOk;
+    }
+    if (std::string_view(argv[1]) == "--manual") {
+        writeManualPage(std::cout, Commands);
         return ExitOk;
     }
     const Command* command = findCommand(argv[1]);
