@@ -11,6 +11,8 @@ packages=(
   fonts-liberation2
   xvfb xauth
   python3-dbf libdbd-xbase-perl dbview sqlite3 libsqlite3-dev time
+  # the install check looks at an installation as a desktop and a user would
+  desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
   "$@"
 )
 
