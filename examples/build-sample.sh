@@ -3,7 +3,10 @@
 # zpxtool lays the quotation out, then the real program runs under a virtual
 # X server while xdotool selects each acrostic word in the author-title window
 # and clicks its quotation squares in the grid window, in the order listed in
-# examples/walden-words.txt. Ctrl+S saves and Puzzle > Exit closes the program.
+# examples/walden-words.txt. Write the clues then opens the Autoclue window,
+# where each clue of examples/walden-clues.txt is typed (Enter moves to the
+# next word), and Special > Byline credits the puzzle. Ctrl+S saves and
+# Puzzle > Exit closes the program.
 #
 # Usage: examples/build-sample.sh [--screenshot FILE.png] [BUILD_DIR]
 #   BUILD_DIR defaults to build; it must hold src/zephyrtrace and src/zpxtool.
@@ -14,6 +17,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
 words_file="$here/walden-words.txt"
+clues_file="$here/walden-clues.txt"
+byline="the Zephyrtrace team"
 target="$here/walden.zpx"
 
 if [[ "${1:-}" != "--drive" ]]; then
@@ -113,12 +118,110 @@ while read -r label word squares; do
     echo "build-sample: $label $word"
 done <"$words_file"
 
+# Write the clues: the last tool button, a 25 px square at left 164 in the
+# tool panel just above the 18 px byline, opens the Autoclue window on the
+# selected word, A.
+click "$title" $((a / 2)) $((a / 2))
+read -r _ main_client_height < <(client_size "$main")
+click "$main" 176 $((main_client_height - 18 - 21))
+autoclue=$(find_window '^Autoclue$')
+[[ -n "$autoclue" ]] || { echo "build-sample: the Autoclue window did not appear" >&2; exit 1; }
+# Insert special character (the fifth button under the clue line) opens the
+# table the typographic characters are clicked in.
+click "$autoclue" 119 66
+charmap=$(find_window '^Special Characters$')
+[[ -n "$charmap" ]] || { echo "build-sample: the special characters did not appear" >&2; exit 1; }
+read -r charmap_width charmap_height < <(client_size "$charmap")
+
+# Each clue as the constructor enters it: ASCII typed, "___" as the blank
+# key Ctrl+U, other characters clicked in the table (column, row).
+python3 - "$clues_file" >"$work/clue-actions" <<'PY'
+import sys
+cells = {"\u2018": (1, 1), "\u2019": (2, 1), "\u201c": (3, 1), "\u201d": (4, 1),
+         "\u2013": (7, 0), "\u2014": (8, 0), "\u00e9": (8, 7), "\u00a9": (9, 0)}
+for line in open(sys.argv[1], encoding="utf-8"):
+    if line.startswith("#") or "\t" not in line:
+        continue
+    label, clue = line.rstrip("\n").split("\t", 1)
+    parts = clue.split("___")
+    for k, part in enumerate(parts):
+        text = ""
+        for ch in part:
+            if ch in cells:
+                if text:
+                    print("type " + text)
+                    text = ""
+                print("cell %d %d" % cells[ch])
+            elif ord(ch) < 128:
+                text += ch
+            else:
+                sys.exit(f"build-sample: clue {label} has {ch!r}, which the table here does not place")
+        if text:
+            print("type " + text)
+        if k < len(parts) - 1:
+            print("blank")
+    print("next " + label)
+PY
+total=$(grep -c '^next ' "$work/clue-actions")
+n=0
+xdotool windowfocus --sync "$autoclue"
+while IFS= read -r action; do
+    argument=${action#* }
+    case "${action%% *}" in
+    type) xdotool type --delay 20 -- "$argument" ;;
+    blank) xdotool key ctrl+u ;;
+    cell)
+        read -r column row <<<"$argument"
+        click "$charmap" $((column * charmap_width / 10 + charmap_width / 20)) \
+            $((row * charmap_height / 10 + charmap_height / 20))
+        xdotool windowfocus --sync "$autoclue"
+        ;;
+    next)
+        n=$((n + 1))
+        # Enter moves on; at the last word it would only say there are no more.
+        if ((n < total)); then
+            xdotool key Return
+        fi
+        echo "build-sample: clue $argument"
+        ;;
+    esac
+done <"$work/clue-actions"
+xdotool key alt+c
+
+# Special > Byline.
+xdotool windowfocus --sync "$main" key alt+s
+sleep 0.5
+xdotool key b
+dialog=$(find_window '^Puzzle Byline$')
+[[ -n "$dialog" ]] || { echo "build-sample: the byline dialog did not appear" >&2; exit 1; }
+xdotool windowfocus --sync "$dialog"
+xdotool type --delay 20 -- "$byline"
+xdotool key alt+s
+sleep 0.5
+
 xdotool mousemove --window "$main" 40 60 windowfocus --sync "$main" key ctrl+s
+# The saved file holds every word, every clue and the byline; with --report,
+# says on stderr what differs.
+saved_whole() {
+    "$zpxtool" info "$puzzle" | python3 -c '
+import json, sys
+info = json.load(sys.stdin)
+clues = [l.rstrip("\n").split("\t", 1)[1] for l in open(sys.argv[1], encoding="utf-8") if "\t" in l and not l.startswith("#")]
+wrong = [(k, got, want) for k, (got, want) in enumerate(zip(info["clues"], clues)) if got != want]
+if len(sys.argv) > 3:
+    for k, got, want in wrong:
+        print(f"build-sample: clue {chr(65 + k)} is {got!r}, not {want!r}", file=sys.stderr)
+    byline = info["byline"]
+    if byline != sys.argv[2]:
+        print(f"build-sample: the byline is {byline!r}", file=sys.stderr)
+sys.exit(0 if info["complete"] and not wrong and info["byline"] == sys.argv[2] else 1)
+' "$clues_file" "$byline" "$@"
+}
 for _ in $(seq 50); do
-    "$zpxtool" info "$puzzle" | grep -q '"complete": true' && break
+    saved_whole && break
     sleep 0.2
 done
-"$zpxtool" info "$puzzle" | grep -q '"complete": true' || { echo "build-sample: the saved puzzle is not complete" >&2; exit 1; }
+saved_whole --report || { echo "build-sample: the saved puzzle lacks its words, clues or byline" >&2; exit 1; }
 
 if [[ -n "$screenshot" ]]; then
     # Update the letters distribution with its tool button: the fifth, a
