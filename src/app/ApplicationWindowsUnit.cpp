@@ -2,6 +2,7 @@
 
 #include "app/ZpxMainUnit.h"
 #include "clues/CharMapUnit.h"
+#include "clues/CluesDBUnit.h"
 #include "clues/DefListUnit.h"
 #include "clues/ZpxAutoUnit.h"
 #include "construct/LettersDistUnit.h"
@@ -29,6 +30,7 @@ void createApplicationWindows()
     ZpxCluesForm = new TZpxCluesForm;
     ZpxInputForm = new TZpxInputForm;
     CharMapForm = new TCharMapForm;
+    CluesDBForm = new TCluesDBForm;
     DefListForm = new TDefListForm;
     AcrosticWinForm = new TAcrosticWinForm;
     BylineForm = new TBylineForm;

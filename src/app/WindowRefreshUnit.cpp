@@ -4,6 +4,7 @@
 
 #include "core/WindowRefreshUnit.h"
 
+#include "clues/CluesDBUnit.h"
 #include "clues/ZpxAutoUnit.h"
 #include "construct/LettersDistUnit.h"
 #include "construct/ZpxAcrosticWinUnit.h"
@@ -17,6 +18,9 @@
 #include "solve/ZpxSolveUnit.h"
 
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
 
 namespace zpx {
 
@@ -167,6 +171,28 @@ void afterSpecialCharacterChosen(const std::string& utf8)
     AutoclueForm->InsertAtCaret(QString::fromStdString(utf8));
     // The constructor goes on typing where the character went in.
     AutoclueForm->activateWindow();
+}
+
+void afterBankDefinitionChosen(const std::string& utf8)
+{
+    if (isShown(AutoclueForm))
+        AutoclueForm->DefEdit->setText(QString::fromStdString(utf8));
+}
+
+void afterClueDatabaseShown(bool shown)
+{
+    if (!AutoclueForm || !AutoclueForm->AddBtn)
+        return;
+    AutoclueForm->AddBtn->setEnabled(shown);
+    AutoclueForm->AddBtn->setToolTip(shown ? QStringLiteral("Add definition to clue database") : QString());
+    AutoclueForm->AddBtn->setIcon(AutoclueForm->ImageList1[shown ? 8 : 7]);
+    AutoclueForm->CluesBtn->setToolTip(shown ? QStringLiteral("Close clue database")
+                                             : QStringLiteral("Open clue database"));
+}
+
+std::string autoclueAnswer()
+{
+    return AutoclueForm && AutoclueForm->ClueLbl ? AutoclueForm->ClueLbl->text().toStdString() : std::string();
 }
 
 void afterScanPick(int word)

@@ -1,6 +1,7 @@
 #include "clues/ZpxAutoUnit.h"
 
 #include "clues/CharMapUnit.h"
+#include "clues/CluesDBUnit.h"
 #include "clues/ClueWriting.h"
 #include "clues/DefListUnit.h"
 #include "core/Cp1252.h"
@@ -275,7 +276,6 @@ void TAutoclueForm::createComponents()
     // Disabled, without its hint, until the clue database window is open.
     AddBtn->setEnabled(false);
     AddBtn->setToolTip(QString());
-    CluesBtn->setEnabled(false);
 
     OkBtn = new QPushButton(QStringLiteral("&Close"), this);
     OkBtn->resize(75, 25);
@@ -291,6 +291,7 @@ void TAutoclueForm::createComponents()
     connectGuarded(CharsBtn, &QToolButton::clicked, this, [this] { CharsBtnClick(); });
     connectGuarded(ListDefsBtn, &QToolButton::clicked, this, [this] { ListdefsBtnClick(); });
     connectGuarded(CluesBtn, &QToolButton::clicked, this, [this] { CluesBtnClick(); });
+    connectGuarded(AddBtn, &QToolButton::clicked, this, [this] { AddBtnClick(); });
     connectGuarded(OkBtn, &QPushButton::clicked, this, [this] { close(); });
     FormCreate();
 }
@@ -374,6 +375,8 @@ void TAutoclueForm::ShowWord()
         CtBtn->move(CountLbl->geometry().right() + 1 + 2, CountLbl->y());
     }
     NumLbl->setText(QStringLiteral("Acrostic Clue ") + QString::fromStdString(wordLabel(CurrentWord)));
+    if (CluesDBForm && CluesDBForm->isVisible())
+        CluesDBForm->LookUpWord(answer);
 }
 
 void TAutoclueForm::PrevBtnClick()
@@ -498,6 +501,13 @@ void TAutoclueForm::ListdefsBtnClick()
 
 void TAutoclueForm::CluesBtnClick()
 {
+    // The buttons' hints and pictures follow the window as it opens and closes.
+    CluesDBForm->setVisible(!CluesDBForm->isVisible());
+}
+
+void TAutoclueForm::AddBtnClick()
+{
+    CluesDBForm->AddDefinition(DefEdit->text());
 }
 
 bool TAutoclueForm::eventFilter(QObject* watched, QEvent* event)
@@ -528,6 +538,8 @@ void TAutoclueForm::FormClose()
         DefListForm->close();
     if (CharMapForm && CharMapForm->isVisible())
         CharMapForm->close();
+    if (CluesDBForm && CluesDBForm->isVisible())
+        CluesDBForm->close();
 }
 
 }  // namespace zpx

@@ -44,9 +44,10 @@ public:
     void InsertBtnClick();
     void CharsBtnClick();
     void ListdefsBtnClick();
-    // "Open clue database": toggles the clue database window. That window
-    // comes with the clue bank (issue 10); until then CluesBtn stays disabled.
+    // "Open clue database": toggles the clue database window.
     void CluesBtnClick();
+    // "Add definition to clue database": stores the clue as a definition of the word.
+    void AddBtnClick();
     // Puts `text` into the clue line at the caret, a selected text staying after it.
     void InsertAtCaret(const QString& text);
 

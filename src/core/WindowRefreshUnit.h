@@ -35,6 +35,14 @@ void afterDefinitionLineClick(int word);
 // into the Autoclue clue line at the caret.
 void afterSpecialCharacterChosen(const std::string& utf8);
 
+// A definition of the clue database (UTF-8) was clicked: it becomes the
+// Autoclue window's clue.
+void afterBankDefinitionChosen(const std::string& utf8);
+// The clue database window opened or closed: the Autoclue window's add
+// button follows.
+void afterClueDatabaseShown(bool shown);
+// The answer the Autoclue window shows (UTF-8), which the clue database looks up.
+std::string autoclueAnswer();
 // The scan list picked word w for correction.
 void afterScanPick(int word);
 

@@ -103,7 +103,7 @@ private slots:
         QCOMPARE(AutoclueForm->NumLbl->text(), QString("Acrostic Clue A"));
         QCOMPARE(AutoclueForm->ClueLbl->text(), QString("AN"));
         QVERIFY(!AutoclueForm->CountLbl->isVisible());
-        QVERIFY(!AutoclueForm->CluesBtn->isEnabled());
+        QVERIFY(AutoclueForm->CluesBtn->isEnabled());
         QVERIFY(!AutoclueForm->AddBtn->isEnabled());
 
         QTest::keyClicks(edit(), "Article");
