@@ -56,6 +56,8 @@ void TCharMapForm::FormCreate()
     CharGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CharGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CharGrid->setShowGrid(true);
+    // "___" is wider than its cell: it shows clipped, not as an ellipsis.
+    CharGrid->setTextElideMode(Qt::ElideNone);
     CharGrid->setFrameStyle(QFrame::NoFrame);
     CharGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // No cell is ever selected, so a click on the same cell inserts again.
