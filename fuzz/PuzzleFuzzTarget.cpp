@@ -9,6 +9,7 @@
 // on the record as the edits leave it (as loaded when there are none).
 
 #include "cli/PuzzleJson.h"
+#include "clues/ClueWriting.h"
 #include "construct/GridEditing.h"
 #include "construct/GridScan.h"
 #include "construct/LetterCounts.h"
@@ -60,8 +61,8 @@ void saveAndReload(TPuzzleRecord& record)
     require(encodeRecord(record) == saved, "a reloaded record saves to the same bytes");
 }
 
-// What zpxtool info, letters, scan, analyze, clues and score compute, and
-// the word texts the construction windows show.
+// What zpxtool info, letters, scan, analyze, clues, defs and score compute,
+// the word texts the construction windows show and the Autoclue window's moves.
 void readEverything(const TPuzzleRecord& record)
 {
     const std::string info = cli::describePuzzle(record);
@@ -75,6 +76,10 @@ void readEverything(const TPuzzleRecord& record)
     analyzePuzzle(record);
     for (const int word : clueWords(record))
         clueLine(record, word);
+    const int definitions = definitionLineCount(record);
+    require(definitions >= 1 && definitions <= MaxWords, "the definitions list has one to thirty lines");
+    for (int word = 1; word <= definitions; ++word)
+        definitionLine(record, word);
     const auto wrong = wrongSquares(record);
     require(puzzleCorrect(record) == wrong.empty(), "a puzzle is correct exactly when no square is wrong");
     for (const auto& [column, row] : wrong)
@@ -86,6 +91,8 @@ void readEverything(const TPuzzleRecord& record)
         require(wordTextWithGaps(record, word).size() == MaxWordLetters, "a gapped word has 30 places");
         leadingLetterCount(record, word);
         scanLine(record, word);
+        const UndefinedWordSearch undefined = nextUndefinedWord(record, word);
+        require(undefined.word >= word && undefined.word <= MaxWords, "Next undefined word stays among the words");
     }
 }
 
