@@ -15,8 +15,6 @@
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
