@@ -1,6 +1,7 @@
 // The built-in sounds, pictures and cursors, and the help book beside the program.
 
 #include "core/ResourcesUnit.h"
+#include "core/ZpxHelpUnit.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,9 +63,11 @@ std::optional<WaveFormat> readWave(const QByteArray& bytes)
     return wave;
 }
 
+// The book where the program finds it: here the build's copy beside the test
+// program, whatever folder the test runs in.
 QString helpFolder()
 {
-    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../docs/help"));
+    return QFileInfo(helpBookPage(QStringLiteral("index.html"))).path();
 }
 
 QString readText(const QString& path)
