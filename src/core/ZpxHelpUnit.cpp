@@ -68,7 +68,8 @@ THelpForm* helpWindow = nullptr;
 QString helpBookPage(const QString& name)
 {
     const QDir programFolder(QCoreApplication::applicationDirPath());
-    return QFileInfo(shippedFile(programFolder.filesystemAbsolutePath(), std::filesystem::path("help") / name.toStdU16String())).filePath();
+    const std::filesystem::path page = std::filesystem::path("help") / name.toStdU16String();
+    return QFileInfo(shippedFile(programFolder.filesystemAbsolutePath(), page)).filePath();
 }
 
 THelpForm* ZpxHelpWindow()

@@ -1,5 +1,5 @@
 #pragma once
-// The help book: HTML pages shipped beside the program, shown in one window
+// The help book: HTML pages shipped with the program, shown in one window
 // with buttons for the contents and the keyword index.
 
 #include <QWidget>
