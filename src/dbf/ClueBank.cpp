@@ -42,15 +42,19 @@ public:
     explicit StepBudget(TTzDbf& table) : table_(table) {}
     void spend()
     {
-        if (!left_)
+        // Counted at the first step, as most walks take none.
+        if (!counted_) {
             left_ = std::uint64_t{table_.RecordCount()} + 1;
-        if ((*left_)-- == 0)
+            counted_ = true;
+        }
+        if (left_-- == 0)
             throw DbfError(ErrorCode::CorruptIndex, table_.DbfFileName() + " [MoveBy]");
     }
 
 private:
     TTzDbf& table_;
-    std::optional<std::uint64_t> left_;  // counted at the first step, as most walks take none
+    bool counted_ = false;
+    std::uint64_t left_ = 0;
 };
 
 template <typename Take>

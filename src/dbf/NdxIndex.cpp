@@ -26,9 +26,9 @@ constexpr std::size_t Expression = 24;
 
 constexpr std::size_t MaxKeyLength = 100;
 constexpr std::size_t EntriesOffset = 4;
-// Half a megabyte of pages keeps the upper levels of a large index at hand
-// and memory flat however large the bank grows.
-constexpr std::size_t CacheSlots = 1024;
+// Two megabytes of pages keep the upper four levels of a bank of a million
+// words at hand; memory stays flat however large the bank grows.
+constexpr std::size_t CacheSlots = 4096;
 // Pages written by one bulk write.
 constexpr std::size_t BuildChunkPages = 256;
 
@@ -65,7 +65,8 @@ struct NdxIndex::Node {
 NdxIndex NdxIndex::open(const std::string& name, std::string_view operation)
 {
     NdxIndex index(SharedFile::open(name, operation));
-    index.cache_.resize(CacheSlots);
+    index.cache_.reset(new Page[CacheSlots]);
+    index.cachedPages_.assign(CacheSlots, 0);
     index.refresh(operation);
     return index;
 }
@@ -98,8 +99,7 @@ void NdxIndex::readHeader(std::string_view operation)
 
 void NdxIndex::clearCache()
 {
-    for (Page& slot : cache_)
-        slot.number = 0;
+    std::fill(cachedPages_.begin(), cachedPages_.end(), 0);
 }
 
 void NdxIndex::refresh(std::string_view operation)
@@ -165,10 +165,9 @@ const NdxIndex::Page& NdxIndex::page(std::uint32_t number)
     if (number == 0 || number >= pageCount_)
         corrupt();
     Page& slot = cache_[number % CacheSlots];
-    if (slot.number == number)
+    if (cachedPages_[number % CacheSlots] == number)
         return slot;
     Page fresh;
-    fresh.number = number;
     if (file_.readAt(std::uint64_t{number} * NdxPageSize, fresh.bytes.data(), NdxPageSize, operation_) != NdxPageSize)
         corrupt();
     // Every entry is checked once here, so the accessors can trust the page.
@@ -182,6 +181,7 @@ const NdxIndex::Page& NdxIndex::page(std::uint32_t number)
             corrupt();
     }
     slot = fresh;
+    cachedPages_[number % CacheSlots] = number;
     return slot;
 }
 
@@ -346,8 +346,7 @@ NdxIndex::Node NdxIndex::readNode(std::uint32_t number)
 
 void NdxIndex::writeNode(const Node& node)
 {
-    Page p;
-    p.number = node.number;
+    Page p{};
     put4(p.bytes.data(), static_cast<std::uint32_t>(node.entries.size()));
     std::size_t offset = EntriesOffset;
     for (const Node::Entry& e : node.entries) {
@@ -360,6 +359,7 @@ void NdxIndex::writeNode(const Node& node)
         put4(&p.bytes[offset], node.lastChild);
     file_.writeAt(std::uint64_t{node.number} * NdxPageSize, p.bytes.data(), NdxPageSize, operation_);
     cache_[node.number % CacheSlots] = p;
+    cachedPages_[node.number % CacheSlots] = node.number;
 }
 
 void NdxIndex::insert(std::string_view wanted, std::uint32_t recordNumber)

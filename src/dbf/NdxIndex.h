@@ -35,6 +35,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -108,9 +109,9 @@ public:
     std::vector<std::string> walk(const std::function<void(const IndexEntry&)>& visit);
 
 private:
+    // Left uninitialised, so cache slots cost memory only once used.
     struct Page {
-        std::uint32_t number = 0;
-        std::array<std::uint8_t, NdxPageSize> bytes{};
+        std::array<std::uint8_t, NdxPageSize> bytes;
     };
     struct Node;  // a page taken apart for a change
 
@@ -141,7 +142,8 @@ private:
     std::uint32_t pageCount_ = 0;
     std::uint32_t generation_ = 0;
     std::uint32_t cachedGeneration_ = 0;
-    std::vector<Page> cache_;  // direct-mapped by page number
+    std::unique_ptr<Page[]> cache_;           // direct-mapped by page number
+    std::vector<std::uint32_t> cachedPages_;  // the page in each slot, 0 for none
 };
 
 }  // namespace zpx::dbf

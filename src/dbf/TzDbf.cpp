@@ -682,7 +682,6 @@ bool TTzDbf::takeLock(std::uint64_t offset, std::uint64_t length, std::string_vi
         return false;
     if (!holdsLock(offset))
         locks_.emplace_back(offset, length);
-    readCount(operation);
     return true;
 }
 
