@@ -508,10 +508,13 @@ void NdxIndex::build(const SharedFile& file, std::string_view keyExpression, std
     // A rebuilt index counts on from the old one's changes, so readers that
     // cached its pages read them afresh.
     std::array<std::uint8_t, 4> oldGeneration{};
-    const std::uint32_t generation =
-        file.readAt(HeaderOffset::Generation, oldGeneration.data(), 4, operation) == 4
-            ? ((get4(oldGeneration.data()) | 1) + 1)
-            : 0;
+    const bool rebuilt = file.readAt(HeaderOffset::Generation, oldGeneration.data(), 4, operation) == 4;
+    const std::uint32_t generation = rebuilt ? ((get4(oldGeneration.data()) | 1) + 1) : 0;
+    if (rebuilt) {
+        // Marked as changing while the pages are rewritten under readers' feet.
+        put4(oldGeneration.data(), generation - 1);
+        file.writeAt(HeaderOffset::Generation, oldGeneration.data(), 4, operation);
+    }
     const std::size_t entrySize = entrySizeFor(keyLength);
     // Leaves hold as many keys as branches, so later inserts split both alike.
     const std::uint32_t branchKeys = physicalMaxKeys(entrySize, false);
