@@ -1,12 +1,16 @@
 #include "core/SFXUnit.h"
 
 #include "core/SharedState.h"
+#include "core/SoundModuleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QTimer>
-#include <QUrl>
+
+#include <array>
 
 namespace zpx {
 
@@ -20,6 +24,21 @@ std::function<void(int)> activeProbe;
 // of a sound when no audio device reports it.
 constexpr std::array<int, 7> WaveLengthMs = {710, 8090, 1090, 520, 1100, 1740, 170};
 
+// Beside the program in the build, in lib/zephyrtrace of an installation.
+WavePlayer* loadWavePlayer()
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    QString failure;
+    for (const QString& dir : {programDir, programDir + QStringLiteral("/../lib/zephyrtrace")}) {
+        QLibrary module(dir + QStringLiteral("/zpxsound"));
+        if (const auto create = reinterpret_cast<CreateWavePlayer>(module.resolve(CreateWavePlayerName)))
+            return create();
+        failure = module.errorString();
+    }
+    qWarning("No sounds: %s", qUtf8Printable(failure));
+    return nullptr;
+}
+
 }  // namespace
 
 TSoundFX::TSoundFX(QObject* parent) : QObject(parent) {}
@@ -29,15 +48,13 @@ void TSoundFX::setProbe(std::function<void(int wave)> probe)
     activeProbe = std::move(probe);
 }
 
-// Effects are made on first use: the multimedia back end is not needed at start.
-QSoundEffect* TSoundFX::effect(int wave)
+WavePlayer* TSoundFX::player()
 {
-    QSoundEffect*& slot = effects[wave - 1];
-    if (!slot) {
-        slot = new QSoundEffect(this);
-        slot->setSource(QUrl(QStringLiteral("qrc:/sounds/WAVE_%1.wav").arg(wave)));
+    if (!loadTried) {
+        loadTried = true;
+        loadedPlayer = loadWavePlayer();
     }
-    return slot;
+    return loadedPlayer;
 }
 
 void TSoundFX::play(int wave)
@@ -46,10 +63,8 @@ void TSoundFX::play(int wave)
         activeProbe(wave);
         return;
     }
-    for (QSoundEffect* other : effects)
-        if (other)
-            other->stop();
-    effect(wave)->play();
+    if (WavePlayer* sounds = player())
+        sounds->play(wave);
 }
 
 void TSoundFX::PlayWave1() { play(1); }
@@ -67,21 +82,25 @@ void TSoundFX::PlayQuestion()
         PlayWave6();
 }
 
+// Waits for the end: the sound has begun and stopped again, or its length
+// has passed.
 void TSoundFX::PlayWave5()
 {
     play(5);
-    if (activeProbe)
+    WavePlayer* sounds = activeProbe ? nullptr : player();
+    if (!sounds)
         return;
-    QSoundEffect* sound = effect(5);
     QEventLoop loop;
-    QTimer limit;
-    limit.setSingleShot(true);
-    connectGuarded(&limit, &QTimer::timeout, &loop, [&loop] { loop.quit(); });
-    connectGuarded(sound, &QSoundEffect::playingChanged, &loop, [&loop, sound] {
-        if (!sound->isPlaying())
+    QTimer watch;
+    const QDeadlineTimer limit(WaveLengthMs[4] + 200);
+    bool begun = false;
+    connectGuarded(&watch, &QTimer::timeout, &loop, [&] {
+        const bool playing = sounds->isPlaying(5);
+        begun = begun || playing;
+        if ((begun && !playing) || limit.hasExpired())
             loop.quit();
     });
-    limit.start(WaveLengthMs[4] + 200);
+    watch.start(20);
     loop.exec();
 }
 

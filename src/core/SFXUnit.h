@@ -3,12 +3,11 @@
 
 #include <QObject>
 
-#include <array>
 #include <functional>
 
-class QSoundEffect;
-
 namespace zpx {
+
+class WavePlayer;
 
 class TSoundFX : public QObject {
     Q_OBJECT
@@ -31,10 +30,11 @@ public:
     static void setProbe(std::function<void(int wave)> probe);
 
 private:
-    QSoundEffect* effect(int wave);
     void play(int wave);
+    WavePlayer* player();
 
-    std::array<QSoundEffect*, 7> effects{};
+    WavePlayer* loadedPlayer = nullptr;
+    bool loadTried = false;
 };
 
 extern TSoundFX* SoundFX;
