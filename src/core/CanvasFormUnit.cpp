@@ -9,6 +9,8 @@
 #include <QRegion>
 #include <QScopedValueRollback>
 
+#include <utility>
+
 namespace zpx {
 
 TCanvasForm::TCanvasForm(const QColor& margin, Closing closing, QWidget* parent)
@@ -20,6 +22,13 @@ TCanvasForm::TCanvasForm(const QColor& margin, Closing closing, QWidget* parent)
 
 void TCanvasForm::Repaint()
 {
+    // A hidden window is repainted by its next showing. Placing the window
+    // while it shows resizes it, and every resize would repaint: the showing
+    // repaints once, at its end.
+    if (showing)
+        repaintWhenShown = true;
+    if (showing || !isVisible())
+        return;
     FormPaint();
     update();
 }
@@ -54,8 +63,14 @@ std::optional<char> TCanvasForm::typedCharacter(const QKeyEvent* event)
 void TCanvasForm::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
+    if (event->spontaneous())
+        return;
+    {
+        const QScopedValueRollback<bool> deferring(showing, true);
         FormShow();
+    }
+    if (std::exchange(repaintWhenShown, false))
+        Repaint();
 }
 
 void TCanvasForm::paintEvent(QPaintEvent* event)

@@ -57,6 +57,8 @@ private:
     QColor margin;
     Closing closing;
     bool resizing = false;
+    bool showing = false;
+    bool repaintWhenShown = false;
 };
 
 }  // namespace zpx
