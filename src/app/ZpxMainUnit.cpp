@@ -540,8 +540,11 @@ void TZpxMainForm::PuzzleLoaded()
     // Every puzzle is timed afresh: the clock closes, and its next showing starts at zero.
     ZpxClockForm->hide();
 
-    ZpxProcs->WriteSetting(QStringLiteral("CurrentPuzzle"), QString::fromStdString(PuzzleFileName));
-    UpdateHistory();
+    {
+        const SettingsBatch batch;
+        ZpxProcs->WriteSetting(QStringLiteral("CurrentPuzzle"), QString::fromStdString(PuzzleFileName));
+        UpdateHistory();
+    }
 
     afterPuzzleLoaded();
     applyCommandEnabling();
@@ -621,6 +624,7 @@ void TZpxMainForm::PlaceMainWindow()
 
 void TZpxMainForm::ArrangeWindows(int layoutCode)
 {
+    const SettingsBatch batch;
     const QRect main = frameBounds(this, captionHeight());
     if (layoutCode == 99) {
         auto keepPlace = [](const char* name, const QRect& bounds) {
@@ -780,6 +784,7 @@ void TZpxMainForm::recycleSolvedPuzzle()
     ZpxCluesForm->close();
     AllowClose = false;
     ZpxProcs->RecyclePuzzle(QString::fromStdString(PuzzleFileName));
+    const SettingsBatch batch;
     ZpxProcs->WriteSetting(QStringLiteral("CurrentPuzzle"), QString());
     ZpxProcs->WriteSetting(QStringLiteral("HistoryPuzzle1"), QString());
     UpdateHistory();

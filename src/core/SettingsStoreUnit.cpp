@@ -81,13 +81,43 @@ std::unique_ptr<QSettings> openStore()
 #endif
 }
 
+// The open batch; a batch is used only for the key it was opened under.
+struct OpenBatch {
+    QSettings* store = nullptr;
+    const std::string* key = nullptr;
+};
+OpenBatch openBatch;
+
+// The store of SettingsKey: the open batch's, or one opened afresh.
+class StoreAccess {
+public:
+    StoreAccess()
+    {
+        if (openBatch.store && *openBatch.key == SettingsKey)
+            store = openBatch.store;
+        else
+            store = (own = openStore()).get();
+    }
+    QSettings* operator->() const { return store; }
+    // Values reach the file now, unless a batch writes them at its end.
+    void commit() const
+    {
+        if (own)
+            own->sync();
+    }
+
+private:
+    std::unique_ptr<QSettings> own;
+    QSettings* store;
+};
+
 enum class StoredKind { String, Number };
 
 // The stored value of `name` when it has the expected kind; nothing when it
 // is missing or the store cannot be read.
 QVariant storedValue(const QString& name, StoredKind expected)
 {
-    const auto store = openStore();
+    const StoreAccess store;
     if (store->status() != QSettings::NoError)
         return {};
     const QVariant value = store->value(name);
@@ -105,9 +135,9 @@ QVariant storedValue(const QString& name, StoredKind expected)
 // Lost silently when the store cannot be written.
 void storeValue(const QString& name, const QVariant& value)
 {
-    const auto store = openStore();
+    const StoreAccess store;
     store->setValue(name, value);
-    store->sync();
+    store.commit();
 }
 
 }  // namespace
@@ -158,6 +188,24 @@ void TZpxProcs::WriteSetting(const QString& name, bool value)
 void TZpxProcs::WriteBounds(const QString& name, int left, int top, int width, int height)
 {
     WriteSetting(name, QString::fromStdString(formatScreenBounds(left, top, width, height)));
+}
+
+SettingsBatch::SettingsBatch()
+{
+    // An inner batch writes with the outer one.
+    if (openBatch.store)
+        return;
+    store = openStore();
+    key = SettingsKey;
+    openBatch = {store.get(), &key};
+}
+
+SettingsBatch::~SettingsBatch()
+{
+    if (!store)
+        return;
+    openBatch = {};
+    store->sync();
 }
 
 }  // namespace zpx

@@ -6,8 +6,12 @@
 #include <QString>
 #include <QTimer>
 
+#include <memory>
 #include <stdexcept>
+#include <string>
 #include <utility>
+
+class QSettings;
 
 namespace zpx {
 
@@ -50,6 +54,21 @@ public:
 private:
     void ZpxProcsCreate();
     void ZpxTimerTimer();
+};
+
+// Settings written while a batch lives reach the store together, in one
+// write of the store file when the batch ends, instead of one write each.
+// Reads during the batch see its values.
+class SettingsBatch {
+public:
+    SettingsBatch();
+    ~SettingsBatch();
+    SettingsBatch(const SettingsBatch&) = delete;
+    SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+private:
+    std::unique_ptr<QSettings> store;
+    std::string key;
 };
 
 extern TZpxProcs* ZpxProcs;

@@ -92,6 +92,28 @@ private slots:
         QCOMPARE(ZpxProcs->ReadSetting("Offset", 0), -3);
     }
 
+    void aBatchWritesItsValuesTogetherAndKeepsOtherKeysApart()
+    {
+        {
+            const SettingsBatch batch;
+            ZpxProcs->WriteSetting("CurrentPuzzle", QString("/p/walden.zpx"));
+            ZpxProcs->WriteSetting("HistoryPuzzle1", QString("/p/walden.zpx /s"));
+            const SettingsBatch inner;
+            QCOMPARE(ZpxProcs->ReadSetting("CurrentPuzzle", ""), QString("/p/walden.zpx"));
+            SettingsKey = ToolsSettingsKey;
+            ZpxProcs->WriteSetting("DictPath", QString("/usr/bin/dict"));
+            QVERIFY(fileContent(storeFile("Tools")).contains("\"DictPath\"=\"/usr/bin/dict\"\n"));
+            SettingsKey = MainSettingsKey;
+            QVERIFY(!QFileInfo::exists(storeFile("Zephyrtrace5")));
+        }
+        const QByteArray content = fileContent(storeFile("Zephyrtrace5"));
+        QVERIFY(content.contains("\"CurrentPuzzle\"=\"/p/walden.zpx\"\n"));
+        QVERIFY(content.contains("\"HistoryPuzzle1\"=\"/p/walden.zpx /s\"\n"));
+        QVERIFY(!content.contains("DictPath"));
+        ZpxProcs->WriteSetting("FontSize", 9);
+        QCOMPARE(ZpxProcs->ReadSetting("FontSize", 11), 9);
+    }
+
     void aValueOfAnotherTypeIsAnError()
     {
         ZpxProcs->WriteSetting("FontSize", "11");
