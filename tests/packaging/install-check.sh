@@ -14,7 +14,7 @@ fail() { echo "install-check: $*" >&2; exit 1; }
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 cd "$prefix"
-for file in bin/zephyrtrace bin/zpxtool share/zephyrtrace/walden.zpx share/zephyrtrace/help/index.html \
+for file in bin/zephyrtrace bin/zpxtool lib/zephyrtrace/libzpxsound.so share/zephyrtrace/walden.zpx share/zephyrtrace/help/index.html \
   share/zephyrtrace/help/keywords.html share/man/man1/zpxtool.1 share/applications/zephyrtrace.desktop \
   share/mime/packages/zephyrtrace.xml share/icons/hicolor/scalable/apps/zephyrtrace.svg; do
   [ -f "$file" ] || fail "not installed: $file"
