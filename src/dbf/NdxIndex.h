@@ -76,7 +76,6 @@ public:
     const std::string& name() const { return file_.name(); }
     const std::string& keyExpression() const { return keyExpression_; }
     std::size_t keyLength() const { return keyLength_; }
-    const SharedFile& file() const { return file_; }
 
     // Reads the header again and forgets every cached page.
     void refresh(std::string_view operation);
