@@ -20,6 +20,7 @@ extern const Command ClueCommand;
 extern const Command DefsCommand;
 extern const Command BylineCommand;
 extern const Command BankCommand;
+extern const Command ExportCommand;
 
 namespace {
 
@@ -35,6 +36,7 @@ const Command* const Commands[] = {
     &DefsCommand,
     &BylineCommand,
     &BankCommand,
+    &ExportCommand,
 };
 
 void printUsage(std::ostream& out)

@@ -86,7 +86,8 @@ void refuseUnlessRegular(const struct stat& status)
         throw unreadable("It is not an ordinary file (a pipe or a device, for example).");
 }
 
-FileError unwritable(int error)
+// `subject` names what is written in the user's words: "puzzle" or "file".
+FileError unwritable(int error, const std::string& subject)
 {
     switch (error) {
     case ENOSPC:
@@ -94,25 +95,25 @@ FileError unwritable(int error)
         return FileError("Disk full");
     case EACCES:
     case EPERM:
-        return FileError("File access denied\nYou do not have permission to write in the puzzle's folder.");
+        return FileError("File access denied\nYou do not have permission to write in the " + subject + "'s folder.");
     case EROFS:
         return FileError("File access denied\nThe disk is read-only.");
     case EISDIR:
-        return FileError("File access denied\nA folder has the puzzle's name.");
+        return FileError("File access denied\nA folder has the " + subject + "'s name.");
     case ENOENT:
     case ENOTDIR:
         return FileError("The folder does not exist.");
     case ELOOP:
-        return FileError("The puzzle's symbolic links go round in a circle.");
+        return FileError("The " + subject + "'s symbolic links go round in a circle.");
     default:
         return FileError("I/O error " + std::to_string(error) + "\n" + systemSentence(error));
     }
 }
 
-void throwIfFailed(int error)
+void throwIfFailed(int error, const std::string& subject)
 {
     if (error != 0)
-        throw unwritable(error);
+        throw unwritable(error, subject);
 }
 
 ScopedSaveFault::Injector& saveFaultInjector()
@@ -168,14 +169,14 @@ private:
 
 // A save through a symbolic link replaces the file the link points at and
 // keeps the link, as editors do.
-fs::path fileBehindLinks(fs::path path)
+fs::path fileBehindLinks(fs::path path, const std::string& subject)
 {
     std::error_code error;
     for (int hop = 0; fs::is_symlink(path, error); ++hop) {
         if (hop == MaxLinkHops)
-            throw unwritable(ELOOP);
+            throw unwritable(ELOOP, subject);
         const fs::path link = fs::read_symlink(path, error);
-        throwIfFailed(error.value());
+        throwIfFailed(error.value(), subject);
         path = path.parent_path() / link;
     }
     return path;
@@ -197,7 +198,7 @@ std::optional<mode_t> permissionsOf(const fs::path& file)
 // fails on the way.
 class TemporaryFile {
 public:
-    TemporaryFile(const fs::path& puzzle, mode_t createMode)
+    TemporaryFile(const fs::path& puzzle, mode_t createMode, std::string subject) : subject(std::move(subject))
     {
         std::random_device entropy;
         for (int attempt = 0; attempt < MaxTemporaryNames; ++attempt) {
@@ -210,11 +211,11 @@ public:
                                            createMode);
             });
             if (error != EEXIST) {
-                throwIfFailed(error);
+                throwIfFailed(error, this->subject);
                 return;
             }
         }
-        throw unwritable(EEXIST);
+        throw unwritable(EEXIST, this->subject);
     }
 
     ~TemporaryFile()
@@ -230,7 +231,7 @@ public:
 
     void setPermissions(mode_t bits)
     {
-        throwIfFailed(saveStep(SaveStep::SetPermissions, path, [&] { return ::fchmod(descriptor, bits); }));
+        throwIfFailed(saveStep(SaveStep::SetPermissions, path, [&] { return ::fchmod(descriptor, bits); }), subject);
     }
 
     void write(std::span<const std::uint8_t> bytes)
@@ -242,25 +243,25 @@ public:
             });
             if (error == EINTR)
                 continue;
-            throwIfFailed(error);
+            throwIfFailed(error, subject);
             bytes = bytes.subspan(static_cast<std::size_t>(written));
         }
     }
 
     void syncToDisk()
     {
-        throwIfFailed(saveStep(SaveStep::SyncFile, path, [&] { return ::fsync(descriptor); }));
+        throwIfFailed(saveStep(SaveStep::SyncFile, path, [&] { return ::fsync(descriptor); }), subject);
     }
 
     // The descriptor is gone after close() whatever it reports.
     void close()
     {
-        throwIfFailed(saveStep(SaveStep::Close, path, [&] { return ::close(std::exchange(descriptor, -1)); }));
+        throwIfFailed(saveStep(SaveStep::Close, path, [&] { return ::close(std::exchange(descriptor, -1)); }), subject);
     }
 
     void renameOver(const fs::path& puzzle)
     {
-        throwIfFailed(saveStep(SaveStep::Rename, puzzle, [&] { return ::rename(path.c_str(), puzzle.c_str()); }));
+        throwIfFailed(saveStep(SaveStep::Rename, puzzle, [&] { return ::rename(path.c_str(), puzzle.c_str()); }), subject);
         renamed = true;
     }
 
@@ -273,6 +274,7 @@ private:
         return std::string(text, end);
     }
 
+    std::string subject;
     fs::path path;
     int descriptor = -1;
     bool renamed = false;
@@ -285,6 +287,26 @@ void syncFolder(const fs::path& folder)
     const OpenFile directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (directory.get() >= 0)
         saveStep(SaveStep::SyncFolder, folder, [&] { return ::fsync(directory.get()); });
+}
+
+// Writes `bytes` to a temporary file beside `path` and renames it over `path`.
+void replaceFile(const fs::path& path, std::span<const std::uint8_t> bytes, const std::string& subject)
+{
+    const fs::path target = fileBehindLinks(path, subject);
+    // A read-only file stays unchanged, as when the file itself is written.
+    if (::access(target.c_str(), W_OK) != 0 && errno != ENOENT)
+        throw errno == EACCES ? FileError("File access denied\nThe " + (subject == "file" ? subject : subject + " file")
+                                          + " is read-only.")
+                              : unwritable(errno, subject);
+    const std::optional<mode_t> permissions = permissionsOf(target);
+    TemporaryFile temporary(target, permissions ? S_IRUSR | S_IWUSR : 0666, subject);
+    if (permissions)
+        temporary.setPermissions(*permissions);
+    temporary.write(bytes);
+    temporary.syncToDisk();
+    temporary.close();
+    temporary.renameOver(target);
+    syncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
 }
 
 }  // namespace
@@ -352,19 +374,12 @@ void loadPuzzleFile(const fs::path& path, TPuzzleRecord& record)
 void savePuzzleFile(const fs::path& path, const TPuzzleRecord& record)
 {
     const PuzzleImage image = encodeRecord(record);
-    const fs::path puzzle = fileBehindLinks(path);
-    // A read-only puzzle stays unchanged, as when the file itself is written.
-    if (::access(puzzle.c_str(), W_OK) != 0 && errno != ENOENT)
-        throw errno == EACCES ? FileError("File access denied\nThe puzzle file is read-only.") : unwritable(errno);
-    const std::optional<mode_t> permissions = permissionsOf(puzzle);
-    TemporaryFile temporary(puzzle, permissions ? S_IRUSR | S_IWUSR : 0666);
-    if (permissions)
-        temporary.setPermissions(*permissions);
-    temporary.write(image);
-    temporary.syncToDisk();
-    temporary.close();
-    temporary.renameOver(puzzle);
-    syncFolder(puzzle.has_parent_path() ? puzzle.parent_path() : fs::path("."));
+    replaceFile(path, image, "puzzle");
+}
+
+void saveFileAtomically(const fs::path& path, std::string_view bytes)
+{
+    replaceFile(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), "file");
 }
 
 ScopedSaveFault::ScopedSaveFault(Injector inject)

@@ -23,6 +23,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace zpx {
 
@@ -71,6 +72,10 @@ void loadPuzzleFile(const std::filesystem::path& path, TPuzzleRecord& record);
 // the file it points at is replaced and the link stays. A read-only puzzle
 // file is refused, as writing it in place would be.
 void savePuzzleFile(const std::filesystem::path& path, const TPuzzleRecord& record);
+
+// Replaces the file at `path` with `bytes` the same safe way: an export that
+// fails leaves no half-written file and keeps the one it would have replaced.
+void saveFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // The system calls of a save, in order.
 enum class SaveStep {

@@ -1,0 +1,90 @@
+#include "cli/CliSupport.h"
+
+#include "core/Cp1252.h"
+#include "core/PuzzleFile.h"
+#include "output/ExportFiles.h"
+
+#include <ctime>
+#include <iostream>
+#include <locale>
+#include <sstream>
+
+namespace zpx::cli {
+
+namespace {
+
+// Today's date in the user's short form, as the program writes it into an EPS file.
+std::string today()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::ostringstream text;
+    try {
+        text.imbue(std::locale(""));
+    } catch (const std::runtime_error&) {
+        // An unknown locale in the environment: the classic form is as good.
+    }
+    text << std::put_time(&local, "%x");
+    return text.str();
+}
+
+AuthorAddress addressFrom(const ParsedArguments& parsed)
+{
+    AuthorAddress address;
+    const std::pair<const char*, std::string*> fields[] = {{"--name", &address.name}, {"--add1", &address.add1},
+                                                           {"--add2", &address.add2}, {"--add3", &address.add3},
+                                                           {"--add4", &address.add4}};
+    for (const auto& [option, field] : fields)
+        if (parsed.has(option))
+            *field = utf8ToCp1252(parsed.value(option));
+    return address;
+}
+
+int runExport(const Arguments& args)
+{
+    const ParsedArguments parsed = parseArguments(args, {"--name", "--add1", "--add2", "--add3", "--add4"});
+    if (parsed.positional.size() != 3)
+        throw UsageError("give the kind of export, the puzzle file and the name to export to");
+    const std::string& kind = parsed.positional[0];
+    const std::string& name = parsed.positional[2];
+    if (kind != "eps" && kind != "wmf" && kind != "svg" && kind != "rtf" && kind != "txt")
+        throw UsageError("the kind of export is eps, wmf, svg, rtf or txt");
+    if (kind != "rtf" && parsed.options.size() > 0)
+        throw UsageError("the name and address are for the rtf manuscript only");
+    TPuzzleRecord record;
+    WrittenFiles written;
+    try {
+        loadPuzzleFile(parsed.positional[1], record);
+        if (kind == "eps" || kind == "wmf" || kind == "txt")
+            written = writeClueTextFile(record, name);
+        WrittenFiles pictures;
+        if (kind == "eps")
+            pictures = exportEpsFiles(record, name, today());
+        else if (kind == "wmf")
+            pictures = exportMetafileFiles(record, name);
+        else if (kind == "svg")
+            pictures = exportSvgFiles(record, name);
+        else if (kind == "rtf")
+            pictures = exportRtfFile(record, name, addressFrom(parsed));
+        written.insert(written.end(), pictures.begin(), pictures.end());
+    } catch (const FileError& error) {
+        return refuse(error.what());
+    }
+    for (const std::string& file : written)
+        std::cout << file << '\n';
+    return ExitOk;
+}
+
+}  // namespace
+
+extern const Command ExportCommand = {
+    "export",
+    "export eps|wmf|svg|rtf|txt FILE.zpx NAME [--name TEXT --add1 TEXT … --add4 TEXT]",
+    "write the export files for the chosen name NAME as the Special menu does (eps and wmf write the clue\n"
+    "      list NAME.TXT first); prints the files written. The rtf manuscript takes the constructor's\n"
+    "      name and address lines (default \"Your Name\", \"Address 1\" … \"Address 3\", no fourth line)",
+    runExport,
+};
+
+}  // namespace zpx::cli

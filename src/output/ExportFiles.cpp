@@ -1,0 +1,70 @@
+#include "output/ExportFiles.h"
+
+#include "core/Cp1252.h"
+#include "core/PuzzleFile.h"
+#include "output/ClueText.h"
+#include "output/EpsWriter.h"
+#include "output/ExportNames.h"
+#include "output/GridPicture.h"
+#include "output/SvgWriter.h"
+#include "output/WmfWriter.h"
+
+namespace zpx {
+
+namespace {
+
+// The puzzle picture at `first`, the answer picture at `second`.
+template <typename Write>
+WrittenFiles writePicturePair(const std::string& first, const std::string& second, Write write)
+{
+    saveFileAtomically(first, write(first, PictureKind::PuzzleGrid));
+    saveFileAtomically(second, write(second, PictureKind::AnswerGrid));
+    return {first, second};
+}
+
+}  // namespace
+
+WrittenFiles writeClueTextFile(const TPuzzleRecord& record, const std::string& name)
+{
+    const std::string file = withExtension(name, ".TXT");
+    saveFileAtomically(file, clueListText(record));
+    return {file};
+}
+
+WrittenFiles exportEpsFiles(const TPuzzleRecord& record, const std::string& name, const std::string& date)
+{
+    // Both files carry the chosen name as their title.
+    const std::string title = utf8ToCp1252(fileNamePart(name));
+    return writePicturePair(withExtension(name, ".EPS"), answerPictureName(name, ".EPS"),
+                            [&](const std::string&, PictureKind kind) {
+                                return WriteEps(record,
+                                                kind == PictureKind::PuzzleGrid ? EpsKind::PuzzleGrid
+                                                                                : EpsKind::AnswerGrid,
+                                                title, date);
+                            });
+}
+
+WrittenFiles exportMetafileFiles(const TPuzzleRecord& record, const std::string& name)
+{
+    return writePicturePair(withExtension(name, ".WMF"), answerPictureName(name, ".WMF"),
+                            [&](const std::string& file, PictureKind kind) {
+                                return writeWmf(DrawGridMetafile(record, kind), utf8ToCp1252(fileNamePart(file)));
+                            });
+}
+
+WrittenFiles exportSvgFiles(const TPuzzleRecord& record, const std::string& name)
+{
+    return writePicturePair(withExtension(name, ".svg"), answerPictureName(name, ".svg"),
+                            [&](const std::string& file, PictureKind kind) {
+                                return writeSvg(DrawGridMetafile(record, kind), fileNamePart(file));
+                            });
+}
+
+WrittenFiles exportRtfFile(const TPuzzleRecord& record, const std::string& name, const AuthorAddress& address)
+{
+    const std::string file = withExtension(name, ".RTF");
+    saveFileAtomically(file, ExportRtf(record, utf8ToCp1252(exportTitle(name)), address));
+    return {file};
+}
+
+}  // namespace zpx
