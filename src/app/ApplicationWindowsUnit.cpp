@@ -16,6 +16,8 @@
 #include "core/ZpxProcsUnit.h"
 #include "output/BylineUnit.h"
 #include "env/ZpxMsgUnit.h"
+#include "output/AuthorAddressUnit.h"
+#include "output/ExportUnit.h"
 #include "solve/ScoreUnit.h"
 #include "solve/ZpxClockUnit.h"
 #include "solve/ZpxCluesUnit.h"
@@ -42,9 +44,11 @@ void createApplicationWindows()
     ZpxScanForm = new TZpxScanForm;
     ZpxSolveForm = new TZpxSolveForm;
     ZpxTitleForm = new TZpxTitleForm;
+    ExportForm = new TExportForm;
     LettersDistForm = new TLettersDistForm;
     ScoreForm = new TScoreForm;
     SoundFX = new TSoundFX;
+    AuthorAddressForm = new TAuthorAddressForm;
 }
 
 }  // namespace zpx

@@ -24,6 +24,8 @@
 #include "construct/ZpxScanUnit.h"
 #include "construct/ZpxTitleUnit.h"
 #include "env/ZpxMsgUnit.h"
+#include "output/AuthorAddressUnit.h"
+#include "output/ExportUnit.h"
 #include "output/BylineUnit.h"
 #include "solve/ScoreUnit.h"
 #include "solve/ZpxClockUnit.h"
@@ -85,6 +87,30 @@ FileDialogRequest puzzleSaveRequest(const QString& title)
     request.filter = QString::fromUtf8(PuzzleFilter);
     request.overwritePrompt = true;
     return request;
+}
+
+// The save dialog of an export: the puzzle's name with the export's extension, in the current folder.
+FileDialogRequest exportSaveRequest(const char* title, const char* extension, const char* filter)
+{
+    FileDialogRequest request;
+    request.save = true;
+    request.title = QString::fromLatin1(title);
+    request.fileName = QFileInfo(QString::fromStdString(PuzzleFileName)).completeBaseName() + QLatin1Char('.')
+                       + QString::fromLatin1(extension);
+    request.defaultSuffix = QString::fromLatin1(extension);
+    request.filter = QString::fromLatin1(filter);
+    request.directory = QDir::currentPath();
+    request.overwritePrompt = true;
+    return request;
+}
+
+// Asks for the export's file name and runs `write` with it under the exporting notice.
+template <typename Write>
+void exportToChosenFile(const char* title, const char* extension, const char* filter, Write write)
+{
+    const QString chosen = chooseFile(exportSaveRequest(title, extension, filter));
+    if (!chosen.isEmpty())
+        runUnderNotice(NoticeExporting, [&] { write(chosen); });
 }
 
 QString fileNameOnly(const QString& path)
@@ -152,17 +178,20 @@ const std::vector<MenuTable>& menuTables()
           {},
           {&M::AutoArrange1, "&Auto Arrange", [](M& f) { f.AutoArrange1Click(); }, EnableRule::EverLoaded,
            QKeyCombination(Qt::Key_F9)},
-          {&M::Preferences1, "&Preferences..."}}},
+          {&M::Preferences1, "&Preferences..."},
+          {&M::AuthorAddress1, "Author A&ddress...", [](M& f) { f.AuthorAddress1Click(); }}}},
         {&M::Special1, "&Special", EnableRule::Building,
-         {{&M::ExportMetafile1, "Export &Metafile"},
-          {&M::ExportEPS1, "Export &EPS"},
+         {{&M::ExportMetafile1, "Export &Metafile", [](M& f) { f.ExportMetafile1Click(); }},
+          {&M::ExportEPS1, "Export &EPS", [](M& f) { f.ExportEPS1Click(); }},
+          {&M::ExportSVG1, "Export S&VG", [](M& f) { f.ExportSVG1Click(); }},
           {},
-          {&M::ExportRTFFile1, "Export &RTF File"},
-          {&M::RTFGridtoClipboard1, "RT&F Grid to Clipboard"},
+          {&M::ExportRTFFile1, "Export &RTF File", [](M& f) { f.ExportRTFFile1Click(); }},
+          {&M::RTFGridtoClipboard1, "RT&F Grid to Clipboard", [](M& f) { f.ToClipboardClick(f.RTFGridtoClipboard1); }},
           {},
-          {&M::GridtoClipboard1, "&Grid to Clipboard"},
-          {&M::SolutiontoClipboard1, "&Solution to Clipboard"},
-          {&M::CluestoClipboard1, "&Clues to Clipboard"},
+          {&M::GridtoClipboard1, "&Grid to Clipboard", [](M& f) { f.ToClipboardClick(f.GridtoClipboard1); }},
+          {&M::SolutiontoClipboard1, "&Solution to Clipboard",
+           [](M& f) { f.ToClipboardClick(f.SolutiontoClipboard1); }},
+          {&M::CluestoClipboard1, "&Clues to Clipboard", [](M& f) { f.ToClipboardClick(f.CluestoClipboard1); }},
           {},
           {&M::Byline1, "&Byline...", [](M& f) { f.Byline1Click(); }},
           {},
@@ -814,6 +843,49 @@ void TZpxMainForm::PrinterSetup1Click()
 {
     QPageSetupDialog dialog(Printer(), this);
     dialog.exec();
+}
+
+void TZpxMainForm::ExportMetafile1Click()
+{
+    exportToChosenFile("Export Metafile", "wmf", "Windows Metafile (*.wmf)|*.wmf", [](const QString& name) {
+        ExportForm->WriteClueText(name);
+        ExportForm->ExportMetafile(name, 0);
+    });
+}
+
+void TZpxMainForm::ExportEPS1Click()
+{
+    exportToChosenFile("Export EPS", "eps", "Encapsulated PostScript (*.eps)|*.eps", [](const QString& name) {
+        ExportForm->WriteClueText(name);
+        ExportForm->ExportEps(name);
+    });
+}
+
+void TZpxMainForm::ExportSVG1Click()
+{
+    exportToChosenFile("Export SVG", "svg", "Scalable Vector Graphics (*.svg)|*.svg",
+                       [](const QString& name) { ExportForm->ExportSvg(name); });
+}
+
+void TZpxMainForm::ExportRTFFile1Click()
+{
+    exportToChosenFile("Export RTF File", "rtf", "Rich Text Format (*.rtf)|*.rtf",
+                       [](const QString& name) { ExportForm->ExportRtf(name); });
+}
+
+void TZpxMainForm::ToClipboardClick(QAction* source)
+{
+    runUnderNotice(NoticeExporting, [&] {
+        if (source == CluestoClipboard1)
+            ExportForm->CluesToClipboard();
+        else
+            ExportForm->ExportMetafile(QString(), source == GridtoClipboard1 ? 1 : source == SolutiontoClipboard1 ? 2 : 3);
+    });
+}
+
+void TZpxMainForm::AuthorAddress1Click()
+{
+    AuthorAddressForm->exec();
 }
 
 void TZpxMainForm::HelpContentsClick()

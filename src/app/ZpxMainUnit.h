@@ -60,9 +60,11 @@ public:
     QAction* AcrosticWindow1 = nullptr;
     QAction* AutoArrange1 = nullptr;
     QAction* Preferences1 = nullptr;
+    QAction* AuthorAddress1 = nullptr;
     QMenu* Special1 = nullptr;
     QAction* ExportMetafile1 = nullptr;
     QAction* ExportEPS1 = nullptr;
+    QAction* ExportSVG1 = nullptr;
     QAction* ExportRTFFile1 = nullptr;
     QAction* RTFGridtoClipboard1 = nullptr;
     QAction* GridtoClipboard1 = nullptr;
@@ -119,6 +121,12 @@ public:
     void ScorePuzzle1Click();
     void Clock1Click();
     void PrinterSetup1Click();
+    void ExportMetafile1Click();
+    void ExportEPS1Click();
+    void ExportSVG1Click();
+    void ExportRTFFile1Click();
+    void ToClipboardClick(QAction* source);
+    void AuthorAddress1Click();
     void HelpContentsClick();
     void HelpKeywordIndexclick();
 
