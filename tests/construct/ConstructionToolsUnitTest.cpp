@@ -163,12 +163,12 @@ private slots:
                  QRect(500, 300, screenWidth() - main.width() - 6, main.height()));
     }
 
-    void analysisAndBylineAreTheSpecialCommandsSoFar()
+    void analysisAndBylineAmongTheSpecialCommands()
     {
         openPuzzle(puzzle, false);
         QVERIFY(ZpxMainForm->Special1->isEnabled());
         QVERIFY(ZpxMainForm->Analysis1->isEnabled());
-        QVERIFY(!ZpxMainForm->ExportEPS1->isEnabled());
+        QVERIFY(ZpxMainForm->ExportEPS1->isEnabled());
         QVERIFY(ZpxMainForm->Byline1->isEnabled());
         bool shownModally = false;
         QTimer::singleShot(0, ZpxAnalyzeForm, [&shownModally] {
