@@ -39,7 +39,11 @@ QByteArray fileBytes(const QString& path)
 QString noticeDuring(const std::function<void()>& work)
 {
     QString seen;
-    QTimer::singleShot(300, InfoWin, [&seen] { seen = InfoWin->isVisible() ? InfoWin->PanelText->text() : QString(); });
+    // Gone with this call, so a command that never waits leaves no look pending.
+    QTimer look;
+    look.setSingleShot(true);
+    QObject::connect(&look, &QTimer::timeout, [&seen] { seen = InfoWin->isVisible() ? InfoWin->PanelText->text() : QString(); });
+    look.start(300);
     work();
     return seen;
 }
