@@ -81,9 +81,9 @@ int runExport(const Arguments& args)
 extern const Command ExportCommand = {
     "export",
     "export eps|wmf|svg|rtf|txt FILE.zpx NAME [--name TEXT --add1 TEXT … --add4 TEXT]",
-    "write the export files for the chosen name NAME as the Special menu does (eps and wmf write the clue\n"
-    "      list NAME.TXT first); prints the files written. The rtf manuscript takes the constructor's\n"
-    "      name and address lines (default \"Your Name\", \"Address 1\" … \"Address 3\", no fourth line)",
+    "write the Special menu's export files for the chosen name NAME and print their names (eps and wmf write the "
+    "clue list NAME.TXT first; the rtf manuscript's name and address default to \"Your Name\", \"Address 1\" … "
+    "\"Address 3\")",
     runExport,
 };
 
