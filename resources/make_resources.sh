@@ -237,6 +237,70 @@ logo_mvg=$work/logo.mvg
 # several times faster than a true-colour one.
 png -size 419x277 gradient:'#dcebf8-#fbf8f0' -draw "$(<"$logo_mvg")" -dither FloydSteinberg -colors 256 "PNG8:$images/logo.png"
 
+# The preferences dialog's screen-layout pictures, 177 x 131, each a screen
+# with the windows where that layout puts them: the main window, the letters
+# distribution (or solve window) beside it, and the grid with the
+# author-title strip centred in the rest. SCREEN5, the state without a new
+# layout, shows the windows where a user might have left them.
+
+# window X1 Y1 X2 Y2 CAPTION: a window with its caption bar, in 177 x 131 units.
+window() {
+  echo "stroke '#404040' stroke-width 0.6 fill '#d4d0c8' rectangle $1,$2 $3,$4"
+  echo "stroke none fill '$5' rectangle $(($1 + 1)),$(($2 + 1)) $(($3 - 1)),$(($2 + 4))"
+}
+
+# grid X1 Y1: the grid window, 10 x 6 squares of 9 units, and the author-title strip below it.
+grid() {
+  local x=$1 y=$2 c r
+  window "$x" "$y" $((x + 93)) $((y + 61)) '#1b2f5e'
+  echo "stroke '#1c1c1c' stroke-width 0.4"
+  for ((r = 0; r < 6; r++)); do
+    for ((c = 0; c < 10; c++)); do
+      if (( (c * 7 + r * 3) % 5 == 0 )); then echo "fill '#1c1c1c'"; else echo "fill white"; fi
+      echo "rectangle $((x + 2 + c * 9)),$((y + 6 + r * 9)) $((x + 11 + c * 9)),$((y + 15 + r * 9))"
+    done
+  done
+  window "$x" $((y + 64)) $((x + 93)) $((y + 79)) '#1b2f5e'
+  for ((c = 0; c < 10; c++)); do
+    echo "stroke '#1c1c1c' stroke-width 0.4 fill '#f4dca0' rectangle $((x + 2 + c * 9)),$((y + 69)) $((x + 11 + c * 9)),$((y + 78))"
+  done
+}
+
+# screen NUMBER MAIN_X MAIN_Y SIDE_X SIDE_Y GRID_X GRID_Y
+screen() {
+  local mvg=$work/screen$1.mvg
+  {
+    window "$2" "$3" $(($2 + 46)) $(($3 + 22)) '#1b2f5e'
+    echo "stroke none fill '#2b6cb0' rectangle $(($2 + 3)),$(($3 + 7)) $(($2 + 9)),$(($3 + 13))"
+    echo "fill '#d0402a' rectangle $(($2 + 11)),$(($3 + 7)) $(($2 + 17)),$(($3 + 13))"
+    echo "fill '#2e9e45' rectangle $(($2 + 19)),$(($3 + 7)) $(($2 + 25)),$(($3 + 13))"
+    window "$4" "$5" $(($4 + 125)) $(($5 + 22)) '#5a6a8a'
+    for ((i = 0; i < 9; i++)); do
+      echo "stroke none fill '#1c1c1c' rectangle $(($4 + 5 + i * 13)),$(($5 + 9)) $(($4 + 10 + i * 13)),$(($5 + 18))"
+    done
+    grid "$6" "$7"
+  } >"$mvg"
+  png -size 708x524 gradient:'#2f7f86-#1d5c62' -draw "scale 4,4 $(<"$mvg")" -filter box -resize 177x131 \
+    "PNG24:$images/screen$1.png"
+}
+
+screen 1 2 2 50 2 42 28
+screen 2 129 2 2 2 42 28
+screen 3 129 107 2 107 42 24
+screen 4 2 107 50 107 42 24
+screen 5 12 14 40 96 74 6
+
+# The print page of the preferences: a page of grid and clues, its bottom margin marked.
+png -size 480x600 xc:none -draw "scale 4,4
+  stroke none fill '#00000040' rectangle 14,10 114,146
+  stroke '#404040' stroke-width 0.8 fill white rectangle 10,6 110,142
+  stroke '#1c1c1c' stroke-width 0.4 fill white rectangle 20,16 100,66
+  fill '#1c1c1c' rectangle 36,16 44,24 rectangle 68,24 76,32 rectangle 28,40 36,48 rectangle 84,48 92,56 rectangle 52,58 60,66
+  stroke '#7a8ca0' stroke-width 1.2 line 20,76 96,76 line 20,84 88,84 line 20,92 98,92 line 20,100 80,100 line 20,108 94,108 line 20,116 70,116
+  stroke '#d0402a' stroke-width 0.8 stroke-dasharray 2,1.5 line 10,128 110,128
+  stroke none fill '#d0402a' path 'M 104,129 L 101,134 L 107,134 Z' path 'M 104,141 L 101,136 L 107,136 Z'" \
+  -filter box -resize 120x150 "PNG32:$images/printpage.png"
+
 # ---------------------------------------------------------------- cursors ---
 
 # cursor NAME MVG: a 32 x 32 cursor picture, drawn like the glyphs.

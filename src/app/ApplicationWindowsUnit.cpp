@@ -14,7 +14,9 @@
 #include "construct/ZpxTitleUnit.h"
 #include "core/SFXUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "env/LaunchUnit.h"
 #include "env/ZpxMsgUnit.h"
+#include "env/ZpxPrefUnit.h"
 #include "output/AuthorAddressUnit.h"
 #include "output/BylineUnit.h"
 #include "output/ExportUnit.h"
@@ -40,11 +42,13 @@ void createApplicationWindows()
     ZpxAnalyzeForm = new TZpxAnalyzeForm;
     ZpxClockForm = new TZpxClockForm;
     InfoWin = new TInfoWin;
+    ZpxPrefForm = new TZpxPrefForm;
     ZpxProcs = new TZpxProcs;
     ZpxScanForm = new TZpxScanForm;
     ZpxSolveForm = new TZpxSolveForm;
     ZpxTitleForm = new TZpxTitleForm;
     ExportForm = new TExportForm;
+    LaunchModule = new TLaunchModule;
     LettersDistForm = new TLettersDistForm;
     ScoreForm = new TScoreForm;
     SoundFX = new TSoundFX;

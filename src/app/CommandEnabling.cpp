@@ -10,6 +10,7 @@ bool commandEnabled(EnableRule rule, std::uint8_t mode, PuzzleState state)
     const bool loaded = state == PuzzleState::Loaded;
     switch (rule) {
     case EnableRule::Always:
+    case EnableRule::ToolPath:
         return true;
     case EnableRule::Loaded:
         return loaded;

@@ -20,6 +20,7 @@ enum class EnableRule {
     Constructing,   // a puzzle in construction, not grid editing: Spill
     Solving,        // a puzzle opened for solving: Clock
     SolvingLoaded,  // ... and still in memory: Score Puzzle, the cheat button
+    ToolPath,       // not by the mode: by whether the tool's program is set (the Tools menu, the dictionary button)
 };
 
 bool commandEnabled(EnableRule rule, std::uint8_t mode, PuzzleState state);

@@ -263,6 +263,26 @@ void celebrateSolvedPuzzle()
         ZpxGridForm->Celebrate();
 }
 
+void afterPreferencesSaved()
+{
+    if (isShown(ZpxGridForm)) {
+        ZpxGridForm->ApplySettings();
+        ZpxGridForm->Repaint();
+    }
+    if (isShown(ZpxTitleForm)) {
+        ZpxTitleForm->ApplySettings();
+        ZpxTitleForm->Repaint();
+    }
+    if (isShown(ZpxSolveForm)) {
+        ZpxSolveForm->ApplySettings();
+        ZpxSolveForm->Repaint();
+    }
+    if (isShown(ZpxCluesForm))
+        ZpxCluesForm->ApplySettings();
+    if (isShown(LettersDistForm))
+        LettersDistForm->FormPaint();
+}
+
 bool solverCheated()
 {
     return ZpxGridForm && ZpxGridForm->Cheated;

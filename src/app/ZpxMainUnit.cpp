@@ -23,7 +23,10 @@
 #include "construct/ZpxInputUnit.h"
 #include "construct/ZpxScanUnit.h"
 #include "construct/ZpxTitleUnit.h"
+#include "env/ExternalTools.h"
+#include "env/LaunchUnit.h"
 #include "env/ZpxMsgUnit.h"
+#include "env/ZpxPrefUnit.h"
 #include "output/AuthorAddressUnit.h"
 #include "output/BylineUnit.h"
 #include "output/ExportUnit.h"
@@ -33,6 +36,7 @@
 #include "solve/ZpxSolveUnit.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -178,7 +182,7 @@ const std::vector<MenuTable>& menuTables()
           {},
           {&M::AutoArrange1, "&Auto Arrange", [](M& f) { f.AutoArrange1Click(); }, EnableRule::EverLoaded,
            QKeyCombination(Qt::Key_F9)},
-          {&M::Preferences1, "&Preferences..."},
+          {&M::Preferences1, "&Preferences...", [](M& f) { f.Preferences1Click(); }},
           {&M::AuthorAddress1, "Author A&ddress...", [](M& f) { f.AuthorAddress1Click(); }}}},
         {&M::Special1, "&Special", EnableRule::Building,
          {{&M::ExportMetafile1, "Export &Metafile", [](M& f) { f.ExportMetafile1Click(); }},
@@ -199,12 +203,13 @@ const std::vector<MenuTable>& menuTables()
           {&M::SpillHotKey, "Spill", [](M& f) { f.SpillHotKeyClick(); }, EnableRule::Always,
            QKeyCombination(Qt::Key_F8), true}}},
         {&M::Tools1, "&Tools", EnableRule::Always,
-         {{&M::Dictionary1, "&Dictionary...", nullptr, EnableRule::Always, Qt::CTRL | Qt::Key_D},
-          {&M::Thesaurus1, "&Thesaurus..."},
+         {{&M::Dictionary1, "&Dictionary...", [](M& f) { f.ToolsMenuItemClick(f.Dictionary1); }, EnableRule::ToolPath,
+           Qt::CTRL | Qt::Key_D},
+          {&M::Thesaurus1, "&Thesaurus...", [](M& f) { f.ToolsMenuItemClick(f.Thesaurus1); }, EnableRule::ToolPath},
           {},
-          {&M::ClueVault1, "&Cluevault..."},
-          {&M::Scratchpad1, "&Scratchpad..."},
-          {&M::Postbot1, "&Postbot..."}}},
+          {&M::ClueVault1, "&Cluevault...", [](M& f) { f.ToolsMenuItemClick(f.ClueVault1); }, EnableRule::ToolPath},
+          {&M::Scratchpad1, "&Scratchpad...", [](M& f) { f.ToolsMenuItemClick(f.Scratchpad1); }, EnableRule::ToolPath},
+          {&M::Postbot1, "&Postbot...", [](M& f) { f.ToolsMenuItemClick(f.Postbot1); }, EnableRule::ToolPath}}},
         {&M::Help1, "&Help", EnableRule::Always,
          {{&M::HelpContents, "&Contents", [](M& f) { f.HelpContentsClick(); }},
           {&M::HelpKeywordIndexcs1, "&Keyword Index", [](M& f) { f.HelpKeywordIndexclick(); }},
@@ -240,7 +245,7 @@ const std::vector<ButtonRow>& buttonTable()
          EnableRule::Constructing},
         {&M::DistrBtn, 112, "Update letters distribution", "distr", [](M& f) { f.DistrBtnClick(); },
          EnableRule::Building},
-        {&M::DictBtn, 138, "Open dictionary", "dict", nullptr, EnableRule::Always},
+        {&M::DictBtn, 138, "Open dictionary", "dict", [](M& f) { f.DictBtnClick(); }, EnableRule::ToolPath},
         {&M::AutoclueBtn, 164, "Write the clues", "autoclue", [](M& f) { f.AutoclueBtnClick(); },
          EnableRule::Building},
     };
@@ -344,11 +349,12 @@ void TZpxMainForm::applyCommandEnabling()
         if (table.title)
             (this->*table.menu)->setEnabled(commandEnabled(table.rule, Mode, puzzleState));
         for (const CommandRow& row : table.rows)
-            if (row.caption)
+            if (row.caption && row.rule != EnableRule::ToolPath)
                 (this->*row.item)->setEnabled(row.handler && commandEnabled(row.rule, Mode, puzzleState));
     }
     for (const ButtonRow& row : buttonTable())
-        setButtonEnabled(this->*row.button, row.click && commandEnabled(row.rule, Mode, puzzleState));
+        if (row.rule != EnableRule::ToolPath)
+            setButtonEnabled(this->*row.button, row.click && commandEnabled(row.rule, Mode, puzzleState));
 }
 
 std::array<QAction*, 3> TZpxMainForm::historyItems() const
@@ -619,6 +625,10 @@ void TZpxMainForm::UpdateHistory()
 
 void TZpxMainForm::ApplyToolSettings()
 {
+    const QList<QAction*> items = Tools1->actions();
+    for (const ExternalTool& tool : ExternalTools)
+        items.at(tool.menuPosition)
+            ->setEnabled(!ZpxProcs->ReadSetting(QString::fromUtf8(tool.pathSetting), QString()).isEmpty());
     SoundMode = ZpxProcs->ReadSetting(QStringLiteral("PlaySounds"), 1);
     setButtonEnabled(DictBtn, Dictionary1->isEnabled());
 }
@@ -837,6 +847,33 @@ void TZpxMainForm::AutoArrange1Click()
         ZpxCluesForm->ApplyScreenBounds();
     if (ZpxSolveForm->isVisible())
         ZpxSolveForm->ApplyScreenBounds();
+}
+
+void TZpxMainForm::Preferences1Click()
+{
+    if (ZpxPrefForm->exec() != QDialog::Accepted)
+        return;
+    if (Save1->isEnabled() && ZpxPrefForm->ViewChk->isChecked())
+        ArrangeWindows(ZpxPrefForm->LayoutCode());
+    ApplyToolSettings();
+    afterPreferencesSaved();
+}
+
+void TZpxMainForm::ToolsMenuItemClick(QAction* item)
+{
+    const std::string caption = item->text().toStdString();
+    const QString path = ZpxProcs->ReadSetting(QString::fromStdString(toolPathSetting(caption)), QString());
+    try {
+        LaunchModule->ToolIndex = static_cast<int>(Tools1->actions().indexOf(item));
+        LaunchModule->Launch(path);
+    } catch (const std::exception&) {
+        ZpxProcs->ErrorMessage(QString::fromStdString(toolNotConfiguredMessage(caption)));
+    }
+}
+
+void TZpxMainForm::DictBtnClick()
+{
+    ToolsMenuItemClick(Dictionary1);
 }
 
 void TZpxMainForm::PrinterSetup1Click()

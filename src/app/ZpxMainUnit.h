@@ -127,6 +127,10 @@ public:
     void ExportRTFFile1Click();
     void ToClipboardClick(QAction* source);
     void AuthorAddress1Click();
+    void Preferences1Click();
+    // Shared by the five Tools items.
+    void ToolsMenuItemClick(QAction* item);
+    void DictBtnClick();
     void HelpContentsClick();
     void HelpKeywordIndexclick();
 

@@ -1,9 +1,16 @@
 #include "core/DialogsUnit.h"
 
+#include "core/SettingsFormats.h"
+#include "core/SettingsLookUnit.h"
 #include "core/WindowPlacesUnit.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDialog>
+#include <QFormLayout>
 #include <QMessageBox>
+#include <QVBoxLayout>
 
 namespace zpx {
 
@@ -82,11 +89,50 @@ QString chooseFile(const FileDialogRequest& request)
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+    if (request.programsOnly)
+        dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<FontPick> chooseFont(const FontDialogRequest& request)
+{
+    if (activeResponder)
+        return activeResponder->chooseFont(request);
+    // Qt's font dialog has no colour; it is embedded beside a list of the basic colours.
+    QDialog dialog(dialogOwner());
+    dialog.setWindowTitle(QStringLiteral("Font"));
+    auto* fonts = new QFontDialog(request.font, &dialog);
+    fonts->setWindowFlags(Qt::Widget);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::ScalableFonts | QFontDialog::DontUseNativeDialog);
+    auto* colors = new QComboBox(&dialog);
+    for (const ColourValue value : BasicColours) {
+        QPixmap swatch(16, 16);
+        swatch.fill(colorOf(value));
+        colors->addItem(QIcon(swatch), QString::fromStdString(colourName(value).substr(2)), colorOf(value));
+    }
+    const int current = colors->findData(request.color.toRgb());
+    if (current < 0) {
+        QPixmap swatch(16, 16);
+        swatch.fill(request.color);
+        colors->addItem(QIcon(swatch), QStringLiteral("Custom"), request.color.toRgb());
+    }
+    colors->setCurrentIndex(current < 0 ? colors->count() - 1 : current);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* colorRow = new QFormLayout;
+    colorRow->addRow(QStringLiteral("&Color:"), colors);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(colorRow);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return FontPick{fonts->currentFont(), colors->currentData().value<QColor>()};
 }
 
 }  // namespace zpx

@@ -2,7 +2,11 @@
 // Every message box and file dialog of the program goes through here, so
 // window tests can answer them without a person and see what was asked.
 
+#include <QColor>
+#include <QFont>
 #include <QString>
+
+#include <optional>
 
 namespace zpx {
 
@@ -26,6 +30,18 @@ struct FileDialogRequest {
     QString directory;
     bool overwritePrompt = false;
     bool mustExist = false;
+    bool programsOnly = false;  // lists only files that may be run, and folders
+};
+
+// The font dialog: scalable fonts only, with colour, underline and strikeout.
+struct FontDialogRequest {
+    QFont font;
+    QColor color;
+};
+
+struct FontPick {
+    QFont font;
+    QColor color;
 };
 
 class DialogResponder {
@@ -34,6 +50,8 @@ public:
     virtual Answer answerMessage(const MessageRequest& request) = 0;
     // The chosen path, or empty for Cancel.
     virtual QString chooseFile(const FileDialogRequest& request) = 0;
+    // The chosen font, or empty for Cancel.
+    virtual std::optional<FontPick> chooseFont(const FontDialogRequest& request) = 0;
 };
 
 // Replaces the real dialogs (tests); nullptr restores them.
@@ -41,5 +59,6 @@ void setDialogResponder(DialogResponder* responder);
 
 Answer showMessage(const MessageRequest& request);
 QString chooseFile(const FileDialogRequest& request);
+std::optional<FontPick> chooseFont(const FontDialogRequest& request);
 
 }  // namespace zpx

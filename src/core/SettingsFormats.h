@@ -9,6 +9,7 @@
 // of 10000, 20000, 30000 or 40000 is a layout code, the top then being the
 // main window's height.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -48,6 +49,14 @@ std::string colourName(ColourValue colour);
 // A standard name (any case), "$" + hex digits or a decimal number. Empty for
 // anything else, and for values above 0x00FFFFFF, which name no RGB colour.
 std::optional<ColourValue> colourFromName(std::string_view text);
+
+// The sixteen basic colours, in the order colour choosers show them: black,
+// maroon, green, olive, navy, purple, teal, silver, gray, red, lime, yellow,
+// blue, fuchsia, aqua, white.
+inline constexpr std::array<ColourValue, 16> BasicColours{
+    0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+    0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
+};
 
 // --- Font styles ----------------------------------------------------------
 

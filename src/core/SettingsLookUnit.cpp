@@ -11,10 +11,21 @@ std::optional<QColor> toColor(const QString& text)
     const auto colour = colourFromName(text.toStdString());
     if (!colour)
         return std::nullopt;
-    return QColor(int(*colour & 0xFF), int(*colour >> 8 & 0xFF), int(*colour >> 16 & 0xFF));
+    return colorOf(*colour);
 }
 
 }  // namespace
+
+QColor colorOf(ColourValue colour)
+{
+    return QColor(int(colour & 0xFF), int(colour >> 8 & 0xFF), int(colour >> 16 & 0xFF));
+}
+
+ColourValue colourValueOf(const QColor& color)
+{
+    const QColor rgb = color.toRgb();
+    return ColourValue(rgb.red()) | ColourValue(rgb.green()) << 8 | ColourValue(rgb.blue()) << 16;
+}
 
 QColor colorFromSetting(const QString& text, const QString& fallback)
 {

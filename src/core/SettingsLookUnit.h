@@ -12,6 +12,10 @@
 
 namespace zpx {
 
+// Between a stored colour value (0x00BBGGRR) and a colour.
+QColor colorOf(ColourValue colour);
+ColourValue colourValueOf(const QColor& color);
+
 // A colour setting's text ("clSilver", "$00C0C0C0") as a colour; a text that
 // names no colour gives `fallback`, itself such a text.
 QColor colorFromSetting(const QString& text, const QString& fallback);

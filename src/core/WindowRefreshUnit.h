@@ -82,6 +82,9 @@ void afterEntriesCleared();
 // The puzzle was scored correct: the grid celebrates before the card shows.
 void celebrateSolvedPuzzle();
 
+// The preferences were saved: every open window re-reads its look and repaints.
+void afterPreferencesSaved();
+
 // Whether the solver revealed a letter or showed the answers since the grid
 // was last shown for this puzzle.
 bool solverCheated();

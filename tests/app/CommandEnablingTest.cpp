@@ -37,6 +37,9 @@ TEST(CommandEnabling, FollowsTheModeAndThePuzzleInMemory)
         {EnableRule::SolvingLoaded, ModeSolve, PuzzleState::Recycled, false},
         {EnableRule::EverLoaded, ModeSolve, PuzzleState::Recycled, true},
         {EnableRule::Solving, ModeSolve, PuzzleState::Recycled, true},
+        // The tools follow their paths, never the mode.
+        {EnableRule::ToolPath, ModeNone, PuzzleState::None, true},
+        {EnableRule::ToolPath, ModeSolve, PuzzleState::Recycled, true},
     };
     for (const Case& c : cases)
         EXPECT_EQ(commandEnabled(c.rule, c.mode, c.state), c.enabled)

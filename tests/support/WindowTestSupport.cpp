@@ -53,6 +53,16 @@ QString ScriptedDialogs::chooseFile(const FileDialogRequest& request)
     return file;
 }
 
+std::optional<FontPick> ScriptedDialogs::chooseFont(const FontDialogRequest& request)
+{
+    fontRequests.append(request);
+    if (fonts.empty())
+        return std::nullopt;
+    const FontPick font = fonts.front();
+    fonts.pop_front();
+    return font;
+}
+
 SoundLog::SoundLog()
 {
     TSoundFX::setProbe([this](int wave) { waves.push_back(wave); });

@@ -24,14 +24,17 @@ public:
 
     Answer answerMessage(const MessageRequest& request) override;
     QString chooseFile(const FileDialogRequest& request) override;
+    std::optional<FontPick> chooseFont(const FontDialogRequest& request) override;
 
     // Answers used in order; when none is queued a message gets Cancel (or
-    // Ok for an OK-only box) and a file dialog gets Cancel.
+    // Ok for an OK-only box) and a file or font dialog gets Cancel.
     std::deque<Answer> answers;
     std::deque<QString> files;
+    std::deque<FontPick> fonts;
 
     QList<MessageRequest> messages;
     QList<FileDialogRequest> fileRequests;
+    QList<FontDialogRequest> fontRequests;
 };
 
 // Records the sounds asked for while it lives.
