@@ -15,7 +15,7 @@ packages=(
   desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
   # the exports' tests read the files back with the programs they are meant for
   ghostscript libwmf-bin libreoffice-writer-nogui xclip
-  libxcb1-dev openbox
+  libxcb1-dev openbox x11-utils
   "$@"
 )
 
