@@ -3,6 +3,7 @@
 #include "core/SettingsFormats.h"
 #include "core/SettingsLookUnit.h"
 #include "core/WindowPlacesUnit.h"
+#include "core/ZpxApplicationUnit.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -122,8 +123,8 @@ std::optional<FontPick> chooseFont(const FontDialogRequest& request)
     }
     colors->setCurrentIndex(current < 0 ? colors->count() - 1 : current);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    connectGuarded(buttons, &QDialogButtonBox::accepted, &dialog, [&dialog] { dialog.accept(); });
+    connectGuarded(buttons, &QDialogButtonBox::rejected, &dialog, [&dialog] { dialog.reject(); });
     auto* colorRow = new QFormLayout;
     colorRow->addRow(QStringLiteral("&Color:"), colors);
     auto* layout = new QVBoxLayout(&dialog);

@@ -125,20 +125,3 @@ TEST(PreferenceWrites, SaveStoresEverySettingOfThePagesByName)
     };
     EXPECT_EQ(preferenceWrites(choices), expected);
 }
-
-TEST(PreferenceWrites, SoundModeAndHighlightFollowTheBoxes)
-{
-    struct Case {
-        bool sounds, speech, highlight;
-        int playSounds, solveHL;
-    };
-    for (const Case c : {Case{false, false, false, 0, 31}, Case{true, false, true, 1, 0}, Case{true, true, false, 2, 31}}) {
-        PreferenceChoices choices;
-        choices.sounds = c.sounds;
-        choices.speech = c.speech;
-        choices.solveHighlight = c.highlight;
-        const auto writes = preferenceWrites(choices);
-        EXPECT_EQ(writes[0], (PreferenceWrite{"PlaySounds", c.playSounds}));
-        EXPECT_EQ(writes[2], (PreferenceWrite{"SolveHLOn", c.solveHL}));
-    }
-}

@@ -33,15 +33,10 @@ QString settingsFile()
     return QDir(testFolder()).filePath(QStringLiteral("config/Marlowick32/Zephyrtrace5.reg"));
 }
 
-QByteArray storedText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray storedSettings()
 {
-    return storedText(settingsFile());
+    QFile file(settingsFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Opens Preferences from the main window, lets `edit` work the dialog and
@@ -106,7 +101,6 @@ private slots:
     void previewOnTwentyNinePixelSquaresFollowsTheColourClicks();
     void toolsPageBrowsesForProgramsAndDefaultsToTheSavedPath();
     void savedColoursAndFontReachTheOpenGrid();
-    void toolsStartTheirProgramOrSayWhyNot();
 };
 
 void ZpxPrefUnitTest::speechImpliesSoundAndSavesSoundModeTwo()
@@ -269,34 +263,6 @@ void ZpxPrefUnitTest::savedColoursAndFontReachTheOpenGrid()
     QCOMPARE(gridFill(2, 1), QColor(Qt::yellow));
     QCOMPARE(ZpxGridForm->font().family(), QStringLiteral("Liberation Serif"));
     QVERIFY(letterPixels(ZpxGridForm->canvas(), gridSquareInside(3, 1), Qt::red) > 0);
-}
-
-void ZpxPrefUnitTest::toolsStartTheirProgramOrSayWhyNot()
-{
-    // A program in a folder whose name has a space, started from the path exactly as stored.
-    const QString folder = QDir(testFolder()).filePath(QStringLiteral("my tools"));
-    QDir().mkpath(folder);
-    const QString marker = QDir(folder).filePath(QStringLiteral("started"));
-    const QString program = QDir(folder).filePath(QStringLiteral("dict"));
-    QFile script(program);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\necho \"$#\" >> '%1'\n").arg(marker).toUtf8());
-    script.close();
-    script.setPermissions(script.permissions() | QFile::ExeOwner);
-
-    ScriptedDialogs dialogs;
-    ZpxProcs->WriteSetting(QStringLiteral("DictPath"), program);
-    ZpxProcs->WriteSetting(QStringLiteral("ThesPath"), QDir(folder).filePath(QStringLiteral("gone")));
-    ZpxMainForm->ApplyToolSettings();
-    QVERIFY(ZpxMainForm->DictBtn->isEnabled());
-    ZpxMainForm->DictBtn->click();
-    // Started with no argument: nothing of the path was split off.
-    QTRY_COMPARE(storedText(marker), QByteArray("0\n"));
-
-    ZpxMainForm->Thesaurus1->trigger();
-    QCOMPARE(dialogs.messages.size(), 1);
-    QCOMPARE(dialogs.messages[0].text, QStringLiteral("The Thesaurus program \"%1\" cannot be started: there is no such file.")
-                                           .arg(QDir(folder).filePath(QStringLiteral("gone"))));
 }
 
 QTEST_MAIN(ZpxPrefUnitTest)
