@@ -5,6 +5,7 @@
 #include "core/WindowRefreshUnit.h"
 
 #include "clues/CluesDBUnit.h"
+#include "clues/DefListUnit.h"
 #include "clues/ZpxAutoUnit.h"
 #include "construct/LettersDistUnit.h"
 #include "construct/ZpxAcrosticWinUnit.h"
@@ -279,6 +280,11 @@ void afterPreferencesSaved()
     }
     if (isShown(ZpxCluesForm))
         ZpxCluesForm->ApplySettings();
+    // The Autoclue window takes its definitions list along.
+    if (isShown(AutoclueForm))
+        AutoclueForm->ApplySettings();
+    else if (isShown(DefListForm))
+        DefListForm->ApplySettings();
     if (isShown(LettersDistForm))
         LettersDistForm->FormPaint();
 }

@@ -1,4 +1,5 @@
 #include "app/ZpxMainUnit.h"
+#include "clues/ZpxAutoUnit.h"
 #include "construct/ZpxGridUnit.h"
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
@@ -100,7 +101,7 @@ private slots:
     void customArrangementStoresTheWindowsAndAnUncheckedLayoutNone();
     void previewOnTwentyNinePixelSquaresFollowsTheColourClicks();
     void toolsPageBrowsesForProgramsAndDefaultsToTheSavedPath();
-    void savedColoursAndFontReachTheOpenGrid();
+    void savedColoursAndFontsReachTheOpenWindows();
 };
 
 void ZpxPrefUnitTest::speechImpliesSoundAndSavesSoundModeTwo()
@@ -240,21 +241,29 @@ void ZpxPrefUnitTest::toolsPageBrowsesForProgramsAndDefaultsToTheSavedPath()
     QVERIFY(!ZpxMainForm->Postbot1->isEnabled());
 }
 
-void ZpxPrefUnitTest::savedColoursAndFontReachTheOpenGrid()
+void ZpxPrefUnitTest::savedColoursAndFontsReachTheOpenWindows()
 {
     openPuzzle(puzzle, false);
     QCOMPARE(gridFill(1, 1), QColor(Qt::black));
     ScriptedDialogs dialogs;
+    dialogs.answers = {Answer::Yes};  // Autoclue on an unfinished puzzle
+    ZpxMainForm->AutoclueBtnClick();
+    QVERIFY(AutoclueForm->isVisible());
     QFont serif(QStringLiteral("Liberation Serif"));
     serif.setPointSize(16);
     serif.setBold(true);
-    dialogs.fonts = {FontPick{serif, QColor(Qt::red)}};
+    QFont mono(QStringLiteral("Liberation Mono"));
+    mono.setPointSize(12);
+    dialogs.fonts = {FontPick{serif, QColor(Qt::red)}, FontPick{mono, QColor(Qt::blue)}};
     savePreferences([] {
         releaseOnColor(Qt::RightButton, 1);  // maroon
         releaseOnColor(Qt::LeftButton, 11);  // yellow
         ZpxPrefForm->FontBtn->click();
+        ZpxPrefForm->AutoFontBtn->click();
     });
-    QCOMPARE(dialogs.fontRequests.size(), 1);
+    QCOMPARE(AutoclueForm->DefEdit->font().family(), QStringLiteral("Liberation Mono"));
+    AutoclueForm->close();
+    QCOMPARE(dialogs.fontRequests.size(), 2);
     QCOMPARE(dialogs.fontRequests[0].font.family(), QStringLiteral("Arial"));
     QCOMPARE(ZpxProcs->ReadSetting(QStringLiteral("FontName"), QString()), QStringLiteral("Liberation Serif"));
     QCOMPARE(ZpxProcs->ReadSetting(QStringLiteral("FontStyle"), 0), 1);
