@@ -56,9 +56,10 @@ public:
 
 // Replaces the real dialogs (tests); nullptr restores them.
 void setDialogResponder(DialogResponder* responder);
+// The responder in place of the real dialogs; nullptr when there is none.
+DialogResponder* dialogResponder();
 
 Answer showMessage(const MessageRequest& request);
 QString chooseFile(const FileDialogRequest& request);
-std::optional<FontPick> chooseFont(const FontDialogRequest& request);
 
 }  // namespace zpx

@@ -1,5 +1,6 @@
 #include "env/ZpxPrefUnit.h"
 
+#include "core/FontDialogUnit.h"
 #include "core/SettingsLookUnit.h"
 #include "core/SharedState.h"
 #include "core/WindowStyleUnit.h"
