@@ -569,16 +569,20 @@ PreferenceChoices TZpxPrefForm::choices() const
 
 void TZpxPrefForm::SaveBtnClick()
 {
-    if (const int arrangement = Layout.saveArrangement())
-        ZpxProcs->WriteSetting(QStringLiteral("AutoArrange"), arrangement);
-    for (const PreferenceWrite& write : preferenceWrites(choices())) {
-        const QString name = QString::fromStdString(write.name);
-        if (const auto* text = std::get_if<std::string>(&write.value))
-            ZpxProcs->WriteSetting(name, QString::fromStdString(*text));
-        else if (const auto* number = std::get_if<int>(&write.value))
-            ZpxProcs->WriteSetting(name, *number);
-        else
-            ZpxProcs->WriteSetting(name, std::get<bool>(write.value));
+    {
+        // Some thirty values, written to the store at once.
+        const SettingsBatch batch;
+        if (const int arrangement = Layout.saveArrangement())
+            ZpxProcs->WriteSetting(QStringLiteral("AutoArrange"), arrangement);
+        for (const PreferenceWrite& write : preferenceWrites(choices())) {
+            const QString name = QString::fromStdString(write.name);
+            if (const auto* text = std::get_if<std::string>(&write.value))
+                ZpxProcs->WriteSetting(name, QString::fromStdString(*text));
+            else if (const auto* number = std::get_if<int>(&write.value))
+                ZpxProcs->WriteSetting(name, *number);
+            else
+                ZpxProcs->WriteSetting(name, std::get<bool>(write.value));
+        }
     }
     accept();
 }
