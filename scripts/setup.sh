@@ -16,6 +16,8 @@ packages=(
   # the exports' tests read the files back with the programs they are meant for
   ghostscript libwmf-bin libreoffice-writer-nogui xclip
   libxcb1-dev openbox x11-utils
+  # the tests read printed PDFs back
+  poppler-utils
   "$@"
 )
 

@@ -15,11 +15,14 @@
 #include "core/SFXUnit.h"
 #include "core/ZpxProcsUnit.h"
 #include "env/LaunchUnit.h"
+#include "env/ZpxAboutUnit.h"
 #include "env/ZpxMsgUnit.h"
 #include "env/ZpxPrefUnit.h"
 #include "output/AuthorAddressUnit.h"
 #include "output/BylineUnit.h"
 #include "output/ExportUnit.h"
+#include "output/ZpxPrintAnsUnit.h"
+#include "output/ZpxPrintUnit.h"
 #include "solve/ScoreUnit.h"
 #include "solve/ZpxClockUnit.h"
 #include "solve/ZpxCluesUnit.h"
@@ -36,6 +39,7 @@ void createApplicationWindows()
     CharMapForm = new TCharMapForm;
     CluesDBForm = new TCluesDBForm;
     DefListForm = new TDefListForm;
+    ZpxAboutForm = new TZpxAboutForm;
     AcrosticWinForm = new TAcrosticWinForm;
     BylineForm = new TBylineForm;
     AutoclueForm = new TAutoclueForm;
@@ -43,6 +47,8 @@ void createApplicationWindows()
     ZpxClockForm = new TZpxClockForm;
     InfoWin = new TInfoWin;
     ZpxPrefForm = new TZpxPrefForm;
+    ZpxPrintAnsForm = new TZpxPrintAnsForm;
+    ZpxPrintForm = new TZpxPrintForm;
     ZpxProcs = new TZpxProcs;
     ZpxScanForm = new TZpxScanForm;
     ZpxSolveForm = new TZpxSolveForm;

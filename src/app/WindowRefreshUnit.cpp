@@ -15,6 +15,7 @@
 #include "core/PuzzleRecord.h"
 #include "core/SharedState.h"
 #include "core/ZpxProcsUnit.h"
+#include "output/ZpxPrintUnit.h"
 #include "solve/ZpxCluesUnit.h"
 #include "solve/ZpxSolveUnit.h"
 
@@ -208,6 +209,7 @@ void afterPuzzleLoaded()
     ZpxGridForm->setWindowTitle(QFileInfo(QString::fromStdString(PuzzleFileName)).fileName());
     showAfresh(ZpxGridForm);
     showAfresh(ZpxTitleForm);
+    ZpxPrintForm->ClearTitle();
 
     // The letters distribution belongs to construction; the word list and the
     // scan would show the answers to a solver and another puzzle's words to a constructor.

@@ -3,6 +3,7 @@
 #include "app/ShellFigures.h"
 #include "core/DialogsUnit.h"
 #include "core/PuzzleFile.h"
+#include "core/ProgramPrinterUnit.h"
 #include "core/PuzzleRecord.h"
 #include "core/SFXUnit.h"
 #include "core/ScreenMetricsUnit.h"
@@ -25,11 +26,13 @@
 #include "construct/ZpxTitleUnit.h"
 #include "env/ExternalTools.h"
 #include "env/LaunchUnit.h"
+#include "env/ZpxAboutUnit.h"
 #include "env/ZpxMsgUnit.h"
 #include "env/ZpxPrefUnit.h"
 #include "output/AuthorAddressUnit.h"
 #include "output/BylineUnit.h"
 #include "output/ExportUnit.h"
+#include "output/ZpxPrintUnit.h"
 #include "solve/ScoreUnit.h"
 #include "solve/ZpxClockUnit.h"
 #include "solve/ZpxCluesUnit.h"
@@ -164,7 +167,7 @@ const std::vector<MenuTable>& menuTables()
           {&M::Save1, "Sa&ve", [](M& f) { f.Save1Click(); }, EnableRule::Loaded, Qt::CTRL | Qt::Key_S},
           {&M::SavePuzzleAs1, "Save Puzzle &As...", [](M& f) { f.SavePuzzleAs1Click(); }, EnableRule::Building},
           {},
-          {&M::Print1, "&Print...", nullptr, EnableRule::Loaded, Qt::CTRL | Qt::Key_P},
+          {&M::Print1, "&Print...", [](M& f) { f.Print1Click(); }, EnableRule::Loaded, Qt::CTRL | Qt::Key_P},
           {&M::PrinterSetup1, "P&rinter Setup...", [](M& f) { f.PrinterSetup1Click(); }},
           {&M::N11},
           {&M::History1, "&1 PUZZLE1", [](M& f) { f.HistoryClick(1); }},
@@ -214,7 +217,7 @@ const std::vector<MenuTable>& menuTables()
          {{&M::HelpContents, "&Contents", [](M& f) { f.HelpContentsClick(); }},
           {&M::HelpKeywordIndexcs1, "&Keyword Index", [](M& f) { f.HelpKeywordIndexclick(); }},
           {},
-          {&M::About1, "&About..."}}},
+          {&M::About1, "&About...", [](M& f) { f.About1Click(); }}}},
     };
     return tables;
 }
@@ -364,9 +367,7 @@ std::array<QAction*, 3> TZpxMainForm::historyItems() const
 
 QPrinter* TZpxMainForm::Printer()
 {
-    if (!printer)
-        printer = new QPrinter(QPrinter::HighResolution);
-    return printer;
+    return ProgramPrinter();
 }
 
 void TZpxMainForm::setButtonEnabled(QToolButton* button, bool enabled)
@@ -874,6 +875,20 @@ void TZpxMainForm::ToolsMenuItemClick(QAction* item)
 void TZpxMainForm::DictBtnClick()
 {
     ToolsMenuItemClick(Dictionary1);
+}
+
+void TZpxMainForm::Print1Click()
+{
+    // The solver prints the puzzle page at once; the constructor chooses the layouts.
+    if (Mode == ModeSolve)
+        runUnderNotice(NoticePrinting, [] { ZpxPrintForm->PrintForSolver(); });
+    else
+        ZpxPrintForm->exec();
+}
+
+void TZpxMainForm::About1Click()
+{
+    ZpxAboutForm->exec();
 }
 
 void TZpxMainForm::PrinterSetup1Click()

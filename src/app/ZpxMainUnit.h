@@ -120,6 +120,7 @@ public:
     void AutoArrange1Click();
     void ScorePuzzle1Click();
     void Clock1Click();
+    void Print1Click();
     void PrinterSetup1Click();
     void ExportMetafile1Click();
     void ExportEPS1Click();
@@ -131,6 +132,7 @@ public:
     // Shared by the five Tools items.
     void ToolsMenuItemClick(QAction* item);
     void DictBtnClick();
+    void About1Click();
     void HelpContentsClick();
     void HelpKeywordIndexclick();
 
@@ -160,7 +162,6 @@ private:
 
     PuzzleState puzzleState = PuzzleState::None;
     bool shownOnce = false;
-    QPrinter* printer = nullptr;
 };
 
 extern TZpxMainForm* ZpxMainForm;

@@ -8,7 +8,8 @@
 
 namespace zpx::cli {
 
-ParsedArguments parseArguments(const Arguments& args, const std::vector<std::string_view>& known)
+ParsedArguments parseArguments(const Arguments& args, const std::vector<std::string_view>& known,
+                               const std::vector<std::string_view>& flags)
 {
     ParsedArguments parsed;
     bool optionsEnded = false;
@@ -24,11 +25,16 @@ ParsedArguments parseArguments(const Arguments& args, const std::vector<std::str
         }
         const auto equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        if (std::find(known.begin(), known.end(), name) == known.end())
+        const bool flag = std::find(flags.begin(), flags.end(), name) != flags.end();
+        if (!flag && std::find(known.begin(), known.end(), name) == known.end())
             throw UsageError("unknown option " + name);
         if (parsed.has(name))
             throw UsageError("option " + name + " given twice");
-        if (equals != std::string::npos)
+        if (flag) {
+            if (equals != std::string::npos)
+                throw UsageError("option " + name + " takes no value");
+            parsed.options.emplace(name, std::string());
+        } else if (equals != std::string::npos)
             parsed.options.emplace(name, arg.substr(equals + 1));
         else if (i + 1 < args.size())
             parsed.options.emplace(name, args[++i]);

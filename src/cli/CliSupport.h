@@ -45,8 +45,9 @@ struct ParsedArguments {
 
 // Splits "--name value" and "--name=value" options from positional arguments;
 // an option not in `known`, a missing value or a repeated option is a UsageError.
-// "--" ends the options.
-ParsedArguments parseArguments(const Arguments& args, const std::vector<std::string_view>& known);
+// Options in `flags` take no value. "--" ends the options.
+ParsedArguments parseArguments(const Arguments& args, const std::vector<std::string_view>& known,
+                               const std::vector<std::string_view>& flags = {});
 
 // A JSON string literal of UTF-8 text, quotes included.
 std::string jsonString(std::string_view utf8);

@@ -21,6 +21,8 @@ extern const Command DefsCommand;
 extern const Command BylineCommand;
 extern const Command BankCommand;
 extern const Command ExportCommand;
+extern const Command PrintCommand;
+extern const Command SolutionCommand;
 
 namespace {
 
@@ -37,6 +39,8 @@ const Command* const Commands[] = {
     &BylineCommand,
     &BankCommand,
     &ExportCommand,
+    &PrintCommand,
+    &SolutionCommand,
 };
 
 void printUsage(std::ostream& out)

@@ -79,7 +79,9 @@ QString chooseFile(const FileDialogRequest& request)
         return activeResponder->chooseFile(request);
     QFileDialog dialog(dialogOwner(), request.title, request.directory, qtFilter(request.filter));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(request.folder      ? QFileDialog::Directory
+                       : request.mustExist ? QFileDialog::ExistingFile
+                                           : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     if (request.programsOnly)

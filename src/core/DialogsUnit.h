@@ -31,6 +31,7 @@ struct FileDialogRequest {
     bool overwritePrompt = false;
     bool mustExist = false;
     bool programsOnly = false;  // lists only files that may be run, and folders
+    bool folder = false;    // a folder is chosen, not a file
 };
 
 // The font dialog: scalable fonts only, with colour, underline and strikeout.

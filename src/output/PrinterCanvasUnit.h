@@ -1,0 +1,87 @@
+#pragma once
+// The page layouts drawn on Qt's printer: device pixels, one QPainter
+// session per print job. Without a system printer every job becomes a PDF
+// file of its own.
+
+#include "output/PrintDevice.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStringList>
+
+#include <functional>
+#include <stdexcept>
+#include <deque>
+
+class QPrinter;
+
+namespace zpx {
+
+// A printer that refused a job or a page; reported like any run-time failure.
+class PrintError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class PrinterCanvas : public PrintDevice {
+public:
+    // With `nextPdfFile`, every job is written to the PDF file it names (the
+    // printer set up by usePdfOutput); otherwise jobs go to the printer.
+    explicit PrinterCanvas(QPrinter& printer, std::function<QString()> nextPdfFile = {});
+    ~PrinterCanvas() override;
+    PrinterCanvas(const PrinterCanvas&) = delete;
+    PrinterCanvas& operator=(const PrinterCanvas&) = delete;
+
+    // The PDF files written, in the order their jobs began.
+    QStringList files;
+
+    bool jobOpen() const override;
+    bool jobPortrait() const override;
+    void beginJob(bool portrait, const std::string& title) override;
+    void newPage() override;
+    void endJob() override;
+    void setPortrait(bool portrait) override;
+    int pageWidth() override;
+    int pageHeight() override;
+    int dotsPerInch() override;
+    void setFont(const PrintFont& font) override;
+    int textWidth(std::string_view text) override;
+    int textHeight(std::string_view text) override;
+    void textOut(int x, int y, std::string_view text) override;
+    void setBrush(std::uint32_t rgb) override;
+    void setPenWidth(int width) override;
+    void rectangle(int left, int top, int right, int bottom) override;
+    void line(int x1, int y1, int x2, int y2) override;
+
+private:
+    struct LoadedFont {
+        PrintFont key;
+        QFont font;
+        QFontMetrics metrics;
+    };
+    const LoadedFont& loaded(const PrintFont& font);
+
+    QPrinter& printer;
+    std::function<QString()> nextPdfFile;
+    QPainter painter;
+    bool portrait = true;
+    const LoadedFont* current = nullptr;
+    std::deque<LoadedFont> fonts;   // each font is made and measured once per canvas
+    QBrush brush{Qt::white};
+    int penWidth = 1;
+};
+
+// Print jobs become PDF files drawn on the whole sheet, as on a printer
+// without unprintable edges.
+void usePdfOutput(QPrinter& printer);
+
+// The lines in which a text box `width` pixels wide, in `font`, shows `text`:
+// its own line breaks and the breaks of word wrap.
+QStringList displayedLines(const QString& text, const QFont& font, int width);
+
+// Windows-1252 to the text drawn.
+QString printedText(std::string_view cp1252);
+std::string cp1252Text(const QString& text);
+
+}  // namespace zpx
