@@ -1,3 +1,4 @@
+// The print command draws with Qt's printer and fonts: a platform service, hence a unit.
 #include "cli/CliSupport.h"
 
 #include "core/Cp1252.h"
