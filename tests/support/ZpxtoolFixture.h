@@ -88,14 +88,8 @@ protected:
 
     // What poppler reads from a PDF the tool wrote: its text in reading
     // layout, and its page count and size ("595 x 842").
-    std::string pdfText(const std::string& pdf) { return shell("pdftotext -layout " + quoted(pdf) + " -"); }
-    std::string pdfInfo(const std::string& pdf) { return shell("pdfinfo " + quoted(pdf)); }
-
-    std::string shell(const std::string& command)
-    {
-        std::system((command + " >" + quoted(path("shell.txt")) + " 2>&1").c_str());
-        return readText(path("shell.txt"));
-    }
+    std::string pdfText(const std::string& pdf) { return shell("pdftotext -layout " + quoted(pdf) + " -").out; }
+    std::string pdfInfo(const std::string& pdf) { return shell("pdfinfo " + quoted(pdf)).out; }
 
     static std::string readText(const std::string& name)
     {
