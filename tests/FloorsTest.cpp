@@ -140,3 +140,24 @@ TEST(Floors, SignalsReachHandlersOnlyThroughTheGuardedConnection)
             EXPECT_FALSE(std::regex_search(text, plainConnect)) << file.path << ":" << n << ": " << text;
     }
 }
+
+// The windows see the puzzle read-only; the change path alone reaches the
+// record to write it, so every change is a step that can be undone.
+TEST(Floors, OnlyTheChangePathWritesThePuzzle)
+{
+    static const std::regex writeAccess(R"(editablePuzzleRecord\s*\(|const_cast\s*<[^>]*TPuzzleRecord)");
+    static const std::regex stepMade(R"((\.|->)apply\s*\(\s*EditStep::)");
+    int writers = 0;
+    for (const SourceFile& file : tree()) {
+        const bool changePath = file.path.starts_with("core/PuzzleEdits.") || file.path.starts_with("core/PuzzleRecord.");
+        for (const auto& [n, text] : file.lines) {
+            const bool writes = std::regex_search(text, writeAccess);
+            writers += writes && changePath;
+            EXPECT_TRUE(!writes || changePath) << file.path << ":" << n << ": " << text;
+            // Windows make their steps through the named operations of the logic.
+            EXPECT_FALSE(isWindowFile(file.path) && std::regex_search(text, stepMade))
+                << file.path << ":" << n << ": " << text;
+        }
+    }
+    EXPECT_GE(writers, 1) << "the change path no longer reaches the record";
+}

@@ -1,5 +1,6 @@
 #include "app/ApplicationWindowsUnit.h"
 
+#include "app/WindowRefreshUnit.h"
 #include "app/ZpxMainUnit.h"
 #include "clues/CharMapUnit.h"
 #include "clues/CluesDBUnit.h"
@@ -59,6 +60,7 @@ void createApplicationWindows()
     ScoreForm = new TScoreForm;
     SoundFX = new TSoundFX;
     AuthorAddressForm = new TAuthorAddressForm;
+    installWindowRefresh();
 }
 
 }  // namespace zpx

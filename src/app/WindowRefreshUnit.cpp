@@ -2,8 +2,9 @@
 // function per event, each calling the affected windows directly. Windows
 // the program has not created (a test may create only some) are skipped.
 
-#include "core/WindowRefreshUnit.h"
+#include "app/WindowRefreshUnit.h"
 
+#include "app/ZpxMainUnit.h"
 #include "clues/CluesDBUnit.h"
 #include "clues/DefListUnit.h"
 #include "clues/ZpxAutoUnit.h"
@@ -20,9 +21,9 @@
 #include "solve/ZpxSolveUnit.h"
 
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QToolButton>
+
+#include <algorithm>
+#include <set>
 
 namespace zpx {
 
@@ -48,52 +49,101 @@ void repaintTitle()
 // Hiding first makes the showing re-read the window's settings and place it for the puzzle.
 void showAfresh(QWidget* window)
 {
+    if (!window)
+        return;
     window->hide();
     window->show();
 }
 
+void hideWindow(QWidget* window)
+{
+    if (window)
+        window->hide();
+}
+
+// The grid squares of a change, drawn again one by one; a change of the
+// grid's size, or of most of it, is drawn whole.
+void refreshGridSquares(const PuzzleChange& change)
+{
+    if (!ZpxGridForm)
+        return;
+    constexpr std::size_t WholeGrid = 64;
+    if (change.gridSize || change.squares.size() > WholeGrid) {
+        ZpxGridForm->Repaint();
+        return;
+    }
+    for (const GridSquare square : change.squares)
+        ZpxGridForm->RefreshSquare(square.column, square.row);
+}
+
+// The solver's entries changed: the clue lines of their words follow, and
+// the author-title row when a first letter changed.
+void refreshEntries(const PuzzleChange& change, bool& titleChanged)
+{
+    std::set<int> words;
+    for (const GridSquare square : change.squares) {
+        if (!PuzzleRecord.inGrid(square.column, square.row))
+            continue;
+        if (const auto slot = PuzzleRecord.slotAt(square.column, square.row)) {
+            words.insert(slot->word);
+            titleChanged = titleChanged || slot->position == 1;
+        }
+    }
+    if (!ZpxCluesForm)
+        return;
+    for (const int word : words)
+        ZpxCluesForm->RebuildClueLine(word);
+}
+
 }  // namespace
 
-void afterWordChanged(int word)
+void installWindowRefresh()
 {
-    repaintTitle();
-    if (isShown(AcrosticWinForm))
-        AcrosticWinForm->RefreshWordLine(word);
-    Modified = true;
+    static TWindowRefresh refresh;
+    installWindowEvents(&refresh);
 }
 
-void afterLetterRemoved(int word, int column, int row)
+void TWindowRefresh::afterPuzzleChanged(const PuzzleChange& change)
 {
-    if (isShown(AutoclueForm))
+    const bool replayed = change.origin != ChangeOrigin::Step;
+    // A letter taken off a word leaves the Autoclue window's answer outdated.
+    if (change.step == EditStep::RemoveLetter && !change.words.empty() && isShown(AutoclueForm))
         AutoclueForm->close();
-    if (column != 0 && ZpxGridForm)
-        ZpxGridForm->PaintSquare(column, row, 0);
-    afterWordChanged(word);
-}
+    if (change.step == EditStep::Reveal && !replayed && ZpxGridForm)
+        ZpxGridForm->SetSolverCheated(true);
 
-void afterEntryChanged(int column, int row)
-{
-    const auto slot = PuzzleRecord.slotAt(column, row);
-    if (slot && slot->position == 1)
+    refreshGridSquares(change);
+    bool titleChanged = change.gridSize || !change.words.empty();
+    if (Mode == ModeSolve)
+        refreshEntries(change, titleChanged);
+    if (titleChanged)
         repaintTitle();
-    if (slot && ZpxCluesForm)
-        ZpxCluesForm->RebuildClueLine(slot->word);
+    if (isShown(AcrosticWinForm))
+        for (const int word : change.words)
+            AcrosticWinForm->RefreshWordLine(word);
+    if (replayed && isShown(ZpxSolveForm))
+        ZpxSolveForm->Repaint();
+
+    for (const int word : change.clues) {
+        if (isShown(DefListForm))
+            DefListForm->ReplaceWordLine(word);
+        if (ZpxCluesForm && Mode == ModeSolve)
+            ZpxCluesForm->RebuildClueLine(word);
+        // The clue line being typed in shows its own typing; an undone clue is shown anew.
+        if (replayed && isShown(AutoclueForm) && AutoclueForm->CurrentWord == word)
+            AutoclueForm->ShowWord();
+    }
+    if (change.byline && ZpxMainForm)
+        ZpxMainForm->ShowPuzzleLine();
 }
 
-void afterSolveEntry(int column, int row, bool advanced)
+void TWindowRefresh::afterHistoryChanged()
 {
-    if (advanced && ZpxGridForm)
-        ZpxGridForm->PaintSquare(column, row, 0);
-    afterEntryChanged(column, row);
+    if (ZpxMainForm)
+        ZpxMainForm->RefreshEditCommands();
 }
 
-void afterLetterRevealed()
-{
-    if (ZpxGridForm)
-        ZpxGridForm->Cheated = true;
-}
-
-void afterClueChosen(int word, int cursorSquares)
+void TWindowRefresh::afterClueChosen(int word, int cursorSquares)
 {
     SelectedWord = word;
     if (ZpxGridForm)
@@ -103,34 +153,32 @@ void afterClueChosen(int word, int cursorSquares)
         ZpxSolveForm->ShowWord(cursorSquares);
 }
 
-void afterGridClueRequest(int column, int row)
+void TWindowRefresh::afterGridClueRequest(int column, int row)
 {
     const auto slot = PuzzleRecord.slotAt(column, row);
-    if (!slot || !ZpxCluesForm)
-        return;
-    ZpxCluesForm->LetterIndex = slot->position - 1;
-    ZpxCluesForm->ClueListClick(slot->word, true);
+    if (slot && ZpxCluesForm)
+        ZpxCluesForm->ChooseClueFromGrid(slot->word, slot->position);
 }
 
-void beforeGridClick()
+void TWindowRefresh::beforeGridClick()
 {
     if (isShown(ZpxSolveForm))
         ZpxSolveForm->close();
 }
 
-void previewGridSquare(int column, int row, bool shown)
+void TWindowRefresh::previewGridSquare(int column, int row, bool shown)
 {
     if (ZpxGridForm)
         ZpxGridForm->PreviewSquare(column, row, shown);
 }
 
-void afterSolveWindowClosed()
+void TWindowRefresh::afterSolveWindowClosed()
 {
     if (ZpxTitleForm)
         ZpxTitleForm->ClearSelection();
 }
 
-void afterWordSelected(int word)
+void TWindowRefresh::afterWordSelected(int word)
 {
     if (Mode == ModeSolve && word != 0) {
         if (ZpxCluesForm)
@@ -141,32 +189,28 @@ void afterWordSelected(int word)
     }
     if (isShown(AcrosticWinForm))
         AcrosticWinForm->SelectWordLine(word);
-    if (word != 0 && isShown(AutoclueForm)) {
-        AutoclueForm->CurrentWord = word;
-        AutoclueForm->ShowWord();
-    }
+    if (word != 0 && isShown(AutoclueForm))
+        AutoclueForm->ShowWordOf(word);
     // A selection highlights the word's squares while constructing; clearing it removes them in any mode.
     if (word == 0 || Mode == ModeConstruction)
         repaintGrid();
 }
 
-void afterWordListClick(int word)
+void TWindowRefresh::afterWordListClick(int word)
 {
     SelectedWord = word;
     repaintGrid();
     if (ZpxTitleForm)
-        ZpxTitleForm->FormMouseUp(QPoint((word - 1) * AuthorTitleSquare, 1));
+        ZpxTitleForm->SelectWord(word);
 }
 
-void afterDefinitionLineClick(int word)
+void TWindowRefresh::afterDefinitionLineClick(int word)
 {
-    if (!AutoclueForm)
-        return;
-    AutoclueForm->CurrentWord = word;
-    AutoclueForm->ShowWord();
+    if (AutoclueForm)
+        AutoclueForm->ShowWordOf(word);
 }
 
-void afterSpecialCharacterChosen(const std::string& utf8)
+void TWindowRefresh::afterSpecialCharacterChosen(const std::string& utf8)
 {
     if (!isShown(AutoclueForm))
         return;
@@ -175,75 +219,76 @@ void afterSpecialCharacterChosen(const std::string& utf8)
     AutoclueForm->activateWindow();
 }
 
-void afterBankDefinitionChosen(const std::string& utf8)
+void TWindowRefresh::afterBankDefinitionChosen(const std::string& utf8)
 {
     if (isShown(AutoclueForm))
-        AutoclueForm->DefEdit->setText(QString::fromStdString(utf8));
+        AutoclueForm->SetClueText(QString::fromStdString(utf8));
 }
 
-void afterClueDatabaseShown(bool shown)
+void TWindowRefresh::afterClueDatabaseShown(bool shown)
 {
-    if (!AutoclueForm || !AutoclueForm->AddBtn)
-        return;
-    AutoclueForm->AddBtn->setEnabled(shown);
-    AutoclueForm->AddBtn->setToolTip(shown ? QStringLiteral("Add definition to clue database") : QString());
-    AutoclueForm->AddBtn->setIcon(AutoclueForm->ImageList1[shown ? 8 : 7]);
-    AutoclueForm->CluesBtn->setToolTip(shown ? QStringLiteral("Close clue database")
-                                             : QStringLiteral("Open clue database"));
+    if (AutoclueForm)
+        AutoclueForm->ClueDatabaseShown(shown);
 }
 
-std::string autoclueAnswer()
+std::string TWindowRefresh::autoclueAnswer()
 {
-    return AutoclueForm && AutoclueForm->ClueLbl ? AutoclueForm->ClueLbl->text().toStdString() : std::string();
+    return AutoclueForm ? AutoclueForm->ShownAnswer() : std::string();
 }
 
-void afterScanPick(int word)
+void TWindowRefresh::afterScanPick(int word)
 {
     SelectedWord = word;
     repaintTitle();
     repaintGrid();
 }
 
-void afterPuzzleLoaded()
+void TWindowRefresh::afterPuzzleLoaded()
 {
-    ZpxGridForm->setWindowTitle(QFileInfo(QString::fromStdString(PuzzleFileName)).fileName());
+    if (ZpxGridForm)
+        ZpxGridForm->setWindowTitle(QFileInfo(QString::fromStdString(PuzzleFileName)).fileName());
     showAfresh(ZpxGridForm);
     showAfresh(ZpxTitleForm);
-    ZpxPrintForm->ClearTitle();
+    if (ZpxPrintForm)
+        ZpxPrintForm->ClearTitle();
 
     // The letters distribution belongs to construction; the word list and the
     // scan would show the answers to a solver and another puzzle's words to a constructor.
-    ZpxSolveForm->hide();
+    hideWindow(ZpxSolveForm);
     if (Mode == ModeSolve) {
-        LettersDistForm->hide();
-        AcrosticWinForm->hide();
-        ZpxScanForm->hide();
+        hideWindow(LettersDistForm);
+        hideWindow(AcrosticWinForm);
+        hideWindow(ZpxScanForm);
         showAfresh(ZpxCluesForm);
         return;
     }
-    ZpxCluesForm->hide();
-    if (LettersDistForm->isVisible())
+    hideWindow(ZpxCluesForm);
+    if (isShown(LettersDistForm))
         LettersDistForm->FormPaint();
-    else
+    else if (LettersDistForm)
         LettersDistForm->show();
-    if (AcrosticWinForm->isVisible())
+    if (isShown(AcrosticWinForm))
         AcrosticWinForm->FillWordList();
-    if (ZpxScanForm->isVisible())
+    if (isShown(ZpxScanForm))
         ZpxScanForm->ScanGrid();
 }
 
-void afterRevert()
+void TWindowRefresh::afterRevert()
 {
     // The clue line would still show the clue as it was before the revert.
     if (isShown(AutoclueForm))
         AutoclueForm->close();
-    ZpxGridForm->ClearCursor();
-    ZpxGridForm->Repaint();
-    ZpxTitleForm->Repaint();
+    if (ZpxGridForm)
+        ZpxGridForm->ClearCursor();
+    repaintGrid();
+    repaintTitle();
     if (Mode == ModeSolve) {
-        ZpxSolveForm->CursorX = 31 * ZpxSolveForm->SquareSize;
-        ZpxSolveForm->hide();
-        ZpxCluesForm->FillClueList();
+        if (ZpxSolveForm) {
+            ZpxSolveForm->ClearCursor();
+            ZpxSolveForm->hide();
+        }
+        if (ZpxCluesForm)
+            ZpxCluesForm->FillClueList();
         return;
     }
     if (isShown(LettersDistForm))
@@ -252,21 +297,13 @@ void afterRevert()
         AcrosticWinForm->FillWordList();
 }
 
-void afterEntriesCleared()
-{
-    repaintGrid();
-    repaintTitle();
-    if (ZpxCluesForm)
-        ZpxCluesForm->FillClueList();
-}
-
-void celebrateSolvedPuzzle()
+void TWindowRefresh::celebrateSolvedPuzzle()
 {
     if (ZpxGridForm)
         ZpxGridForm->Celebrate();
 }
 
-void afterPreferencesSaved()
+void TWindowRefresh::afterPreferencesSaved()
 {
     if (isShown(ZpxGridForm)) {
         ZpxGridForm->ApplySettings();
@@ -291,9 +328,9 @@ void afterPreferencesSaved()
         LettersDistForm->FormPaint();
 }
 
-bool solverCheated()
+bool TWindowRefresh::solverCheated()
 {
-    return ZpxGridForm && ZpxGridForm->Cheated;
+    return ZpxGridForm && ZpxGridForm->SolverCheated();
 }
 
 }  // namespace zpx

@@ -2,6 +2,7 @@
 
 #include "app/ShellFigures.h"
 #include "core/DialogsUnit.h"
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleFile.h"
 #include "core/ProgramPrinterUnit.h"
 #include "core/PuzzleRecord.h"
@@ -11,7 +12,7 @@
 #include "core/SettingsFormats.h"
 #include "core/SharedState.h"
 #include "core/WindowPlacesUnit.h"
-#include "core/WindowRefreshUnit.h"
+#include "core/WindowEvents.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxHelpUnit.h"
@@ -44,7 +45,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -175,6 +178,9 @@ const std::vector<MenuTable>& menuTables()
           {&M::History3, "&3 PUZZLE3", [](M& f) { f.HistoryClick(3); }},
           {},
           {&M::Exit1, "E&xit", [](M& f) { f.Exit1Click(); }}}},
+        {&M::Edit1, "&Edit", EnableRule::Always,
+         {{&M::Undo1, "&Undo", [](M& f) { f.Undo1Click(); }, EnableRule::Loaded, Qt::CTRL | Qt::Key_Z},
+          {&M::Redo1, "&Redo", [](M& f) { f.Redo1Click(); }, EnableRule::Loaded, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}}},
         {&M::Options1, "&Options", EnableRule::Always,
          {{&M::ScorePuzzle1, "&Score Puzzle", [](M& f) { f.ScorePuzzle1Click(); }, EnableRule::SolvingLoaded},
           {&M::Clock1, "&Clock...", [](M& f) { f.Clock1Click(); }, EnableRule::Solving},
@@ -266,6 +272,7 @@ TZpxMainForm::TZpxMainForm(QWidget* parent)
     createMenus();
     createPanel();
     applyCommandEnabling();
+    qApp->installEventFilter(this);
 }
 
 TZpxMainForm::~TZpxMainForm() = default;
@@ -358,6 +365,42 @@ void TZpxMainForm::applyCommandEnabling()
     for (const ButtonRow& row : buttonTable())
         if (row.rule != EnableRule::ToolPath)
             setButtonEnabled(this->*row.button, row.click && commandEnabled(row.rule, Mode, puzzleState));
+    RefreshEditCommands();
+}
+
+void TZpxMainForm::RefreshEditCommands()
+{
+    const PuzzleEdits& edits = puzzleEdits();
+    const bool loaded = commandEnabled(EnableRule::Loaded, Mode, puzzleState);
+    Undo1->setEnabled(loaded && edits.canUndo());
+    Redo1->setEnabled(loaded && edits.canRedo());
+    Undo1->setText(edits.canUndo() ? QStringLiteral("&Undo %1").arg(QString::fromStdString(stepName(edits.undoStep())))
+                                   : QStringLiteral("&Undo"));
+    Redo1->setText(edits.canRedo() ? QStringLiteral("&Redo %1").arg(QString::fromStdString(stepName(edits.redoStep())))
+                                   : QStringLiteral("&Redo"));
+}
+
+void TZpxMainForm::Undo1Click()
+{
+    puzzleEdits().undo();
+}
+
+void TZpxMainForm::Redo1Click()
+{
+    puzzleEdits().redo();
+}
+
+// A text field undoes its own typing first; once it has none left, the keys undo the puzzle.
+bool TZpxMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto* field = qobject_cast<QLineEdit*>(watched);
+    if (!field || field->isReadOnly())
+        return false;
+    const QKeySequence typed(static_cast<QKeyEvent*>(event)->keyCombination());
+    return (typed == Undo1->shortcut() && !field->isUndoAvailable())
+           || (typed == Redo1->shortcut() && !field->isRedoAvailable());
 }
 
 std::array<QAction*, 3> TZpxMainForm::historyItems() const
@@ -430,8 +473,7 @@ void TZpxMainForm::loadPuzzleInMode(const QString& path, std::uint8_t mode, Load
     }
     if (kind == LoadKind::Revert) {
         SelectedWord = 0;
-        afterRevert();
-        Modified = false;
+        windowEvents().afterRevert();
         return;
     }
     PuzzleFileName = fullPath.toStdString();
@@ -454,7 +496,7 @@ bool TZpxMainForm::SaveQuery()
         return true;
     }
     if (answer == Answer::No) {
-        Modified = false;
+        puzzleEdits().forgetChanges();
         return true;
     }
     return false;
@@ -474,8 +516,6 @@ void TZpxMainForm::New1Click()
         return;
     Mode = ModeConstruction;
     PuzzleFileName = QFileInfo(chosen).absoluteFilePath().toStdString();
-    // Until the first save succeeds the new puzzle exists only in memory.
-    Modified = true;
     try {
         ZpxProcs->SavePuzzle(chosen);
     } catch (const FileError& error) {
@@ -582,16 +622,20 @@ void TZpxMainForm::PuzzleLoaded()
         UpdateHistory();
     }
 
-    afterPuzzleLoaded();
+    windowEvents().afterPuzzleLoaded();
     applyCommandEnabling();
 
-    if (Mode == ModeSolve) {
-        Byline->setText(QString::fromStdString(solveByline(PuzzleRecord)));
-    } else {
+    if (Mode != ModeSolve) {
         LettersBtn->setChecked(true);
         SquaresBtn->setChecked(false);
-        Byline->setText(QString::fromStdString(constructionFigures(PuzzleRecord)));
     }
+    ShowPuzzleLine();
+}
+
+void TZpxMainForm::ShowPuzzleLine()
+{
+    Byline->setText(QString::fromStdString(Mode == ModeSolve ? solveByline(PuzzleRecord)
+                                                             : constructionFigures(PuzzleRecord)));
 }
 
 void TZpxMainForm::UpdateHistory()
@@ -727,9 +771,7 @@ void TZpxMainForm::SpillBtnClick()
 {
     if (SelectedWord == 0)
         return;
-    spillWord(PuzzleRecord, SelectedWord);
-    ZpxGridForm->Repaint();
-    afterWordChanged(SelectedWord);
+    spillWord(puzzleEdits(), SelectedWord);
 }
 
 void TZpxMainForm::DistrBtnClick()
@@ -857,7 +899,7 @@ void TZpxMainForm::Preferences1Click()
     if (Save1->isEnabled() && ZpxPrefForm->ViewChk->isChecked())
         ArrangeWindows(ZpxPrefForm->LayoutCode());
     ApplyToolSettings();
-    afterPreferencesSaved();
+    windowEvents().afterPreferencesSaved();
 }
 
 void TZpxMainForm::ToolsMenuItemClick(QAction* item)
@@ -970,7 +1012,7 @@ bool TZpxMainForm::FormCloseQuery()
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::No)
-        Modified = false;
+        puzzleEdits().forgetChanges();
     return true;
 }
 

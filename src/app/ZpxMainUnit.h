@@ -31,6 +31,10 @@ public:
     void OpenCommandLine(const QStringList& arguments);
 
     void PuzzleLoaded();
+    // Undo and Redo name the step they would take back or make again.
+    void RefreshEditCommands();
+    // The line under the buttons: the byline when solving, the figures when building.
+    void ShowPuzzleLine();
     void UpdateHistory();
     void PlaceMainWindow();
     void ArrangeWindows(int layoutCode);
@@ -52,6 +56,9 @@ public:
     QAction* History2 = nullptr;
     QAction* History3 = nullptr;
     QAction* Exit1 = nullptr;
+    QMenu* Edit1 = nullptr;
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
     QMenu* Options1 = nullptr;
     QAction* ScorePuzzle1 = nullptr;
     QAction* Clock1 = nullptr;
@@ -105,6 +112,8 @@ public:
     void ReverttoSaved1Click();
     void HistoryClick(int item);
     void Exit1Click();
+    void Undo1Click();
+    void Redo1Click();
     void SquaresBtnClick();
     void LettersBtnClick();
     void SpillBtnClick();
@@ -138,6 +147,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

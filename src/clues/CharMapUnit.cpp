@@ -3,7 +3,7 @@
 #include "clues/SpecialCharacters.h"
 #include "core/Cp1252.h"
 #include "core/ScreenMetricsUnit.h"
-#include "core/WindowRefreshUnit.h"
+#include "core/WindowEvents.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 
@@ -110,7 +110,7 @@ bool TCharMapForm::eventFilter(QObject* watched, QEvent* event)
 
 void TCharMapForm::CharGridSelectCell(int column, int row)
 {
-    afterSpecialCharacterChosen(cp1252ToUtf8(specialCharacter(column, row)));
+    windowEvents().afterSpecialCharacterChosen(cp1252ToUtf8(specialCharacter(column, row)));
 }
 
 }  // namespace zpx

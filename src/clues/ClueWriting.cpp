@@ -48,6 +48,16 @@ bool storeClue(TPuzzleRecord& record, int word, std::string_view cp1252)
     return true;
 }
 
+bool storeClue(PuzzleEdits& edits, int word, std::string_view cp1252, std::uint32_t visit)
+{
+    if (word < 1 || word > MaxWords)
+        return false;
+    // Words take six bits of the key; a visit of 0 merges with nothing.
+    const std::uint64_t mergeKey = visit == 0 ? 0 : (std::uint64_t{visit} << 6) | static_cast<std::uint64_t>(word);
+    return edits.apply(
+        EditStep::Clue, [&](TPuzzleRecord& record) { return storeClue(record, word, cp1252); }, mergeKey);
+}
+
 std::optional<int> nextWord(const TPuzzleRecord& record, int current)
 {
     if (wordExists(record, current + 1))

@@ -8,8 +8,10 @@
 // first empty position: word A of "APPLE" answers "APPLE" even while a later
 // letter was removed after the gap.
 
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleRecord.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +33,11 @@ std::optional<int> wordFromLabel(std::string_view label);
 // Stores `cp1252` as word w's clue, cut to 80 characters. False when it
 // equals the stored clue already: nothing changed, nothing is to be saved.
 bool storeClue(TPuzzleRecord& record, int word, std::string_view cp1252);
+
+// The same as a step of the puzzle's change path. Clues stored with the same
+// non-zero `visit` one after the other are one step: the typing of one visit
+// to the word is undone at once.
+bool storeClue(PuzzleEdits& edits, int word, std::string_view cp1252, std::uint32_t visit);
 
 // Next: the word after `current`, nullopt when there is none.
 std::optional<int> nextWord(const TPuzzleRecord& record, int current);

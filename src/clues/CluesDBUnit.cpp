@@ -4,7 +4,7 @@
 #include "core/DialogsUnit.h"
 #include "core/SettingsLookUnit.h"
 #include "core/SharedState.h"
-#include "core/WindowRefreshUnit.h"
+#include "core/WindowEvents.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
@@ -169,7 +169,7 @@ void TCluesDBForm::bankFailed(const dbf::DbfError& error)
     if (isVisible())
         hide();
     else
-        afterClueDatabaseShown(false);
+        windowEvents().afterClueDatabaseShown(false);
     showMessage({MessageKind::Error, MessageButtons::Ok, QStringLiteral("Clue bank error"),
                  QString::fromStdString(error.what())});
 }
@@ -192,8 +192,8 @@ bool TCluesDBForm::FormShow()
     if (dataFile.isEmpty())
         return false;
     dbf::openClueBank(CluesDBF, dbf::bankFiles(dataFile.toStdString()));
-    afterClueDatabaseShown(true);
-    lookUp(QString::fromStdString(autoclueAnswer()));
+    windowEvents().afterClueDatabaseShown(true);
+    lookUp(QString::fromStdString(windowEvents().autoclueAnswer()));
     return true;
 }
 
@@ -232,7 +232,7 @@ void TCluesDBForm::hideEvent(QHideEvent* event)
 
 void TCluesDBForm::FormHide()
 {
-    afterClueDatabaseShown(false);
+    windowEvents().afterClueDatabaseShown(false);
 }
 
 void TCluesDBForm::resizeEvent(QResizeEvent* event)
@@ -290,7 +290,7 @@ void TCluesDBForm::PrevBtnClick()
 void TCluesDBForm::ClueListMouseUp()
 {
     if (ClueList->count() > 0 && ClueList->currentItem() && ClueList->currentItem()->isSelected())
-        afterBankDefinitionChosen(ClueList->currentItem()->text().toStdString());
+        windowEvents().afterBankDefinitionChosen(ClueList->currentItem()->text().toStdString());
 }
 
 bool TCluesDBForm::eventFilter(QObject* watched, QEvent* event)

@@ -5,7 +5,7 @@
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
 #include "core/SettingsLookUnit.h"
-#include "core/WindowRefreshUnit.h"
+#include "core/WindowEvents.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 
@@ -137,7 +137,7 @@ void TDefListForm::AcrListMouseUp()
 {
     const QList<QListWidgetItem*> selected = AcrList->selectedItems();
     if (!selected.isEmpty())
-        afterDefinitionLineClick(AcrList->row(selected.front()) + 1);
+        windowEvents().afterDefinitionLineClick(AcrList->row(selected.front()) + 1);
 }
 
 bool TDefListForm::eventFilter(QObject* watched, QEvent* event)

@@ -6,6 +6,7 @@
 #include "clues/DefListUnit.h"
 #include "core/Cp1252.h"
 #include "core/Cp1252InputUnit.h"
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleRecord.h"
 #include "core/SFXUnit.h"
 #include "core/ScreenMetricsUnit.h"
@@ -356,10 +357,38 @@ void TAutoclueForm::ApplyScreenBounds()
     setFrameBounds(this, bounds, caption);
 }
 
+void TAutoclueForm::ShowWordOf(int word)
+{
+    CurrentWord = word;
+    ShowWord();
+}
+
+std::string TAutoclueForm::ShownAnswer() const
+{
+    return ClueLbl ? ClueLbl->text().toStdString() : std::string();
+}
+
+void TAutoclueForm::ClueDatabaseShown(bool shown)
+{
+    if (!AddBtn)
+        return;
+    AddBtn->setEnabled(shown);
+    AddBtn->setToolTip(shown ? QStringLiteral("Add definition to clue database") : QString());
+    AddBtn->setIcon(ImageList1[shown ? 8 : 7]);
+    CluesBtn->setToolTip(shown ? QStringLiteral("Close clue database") : QStringLiteral("Open clue database"));
+}
+
+void TAutoclueForm::SetClueText(const QString& text)
+{
+    if (DefEdit)
+        DefEdit->setText(text);
+}
+
 void TAutoclueForm::ShowWord()
 {
     if (!DefEdit)
         return;
+    ++wordVisit;
     DefEdit->setFocus();
     DefEdit->setText(toEditText(PuzzleRecord.Clues[CurrentWord - 1].text()));
     DefEdit->end(false);
@@ -436,12 +465,7 @@ void TAutoclueForm::DefEditChange()
     // Compared as shown, so loading a clue read with an undefined byte changes nothing.
     if (DefEdit->text() == toEditText(PuzzleRecord.Clues[CurrentWord - 1].text()))
         return;
-    if (!storeClue(PuzzleRecord, CurrentWord, fromEditText(DefEdit->text())))
-        return;
-    // The line of the word being edited, wherever its label sits in the list.
-    if (DefListForm && DefListForm->isVisible())
-        DefListForm->ReplaceWordLine(CurrentWord);
-    Modified = true;
+    storeClue(puzzleEdits(), CurrentWord, fromEditText(DefEdit->text()), wordVisit);
 }
 
 bool TAutoclueForm::DefEditKeyPress(int key)

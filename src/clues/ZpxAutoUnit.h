@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 class QFrame;
 class QLabel;
@@ -33,6 +34,14 @@ public:
     void ApplyScreenBounds();
     // Loads CurrentWord: its clue into the edit line, its answer and label.
     void ShowWord();
+    // Moves to word w and shows it.
+    void ShowWordOf(int word);
+    // The answer shown (UTF-8), which the clue database looks up.
+    std::string ShownAnswer() const;
+    // The clue database window opened or closed: the add button and the hints follow.
+    void ClueDatabaseShown(bool shown);
+    // A definition taken from the clue database replaces the clue line.
+    void SetClueText(const QString& text);
 
     void PrevBtnClick();
     void NextBtnClick();
@@ -90,6 +99,8 @@ private:
     void placeAnchoredControls();
 
     QString answer;
+    // Counts the visits to words: the typing of one visit is one step to undo.
+    std::uint32_t wordVisit = 0;
     // While "NO MORE CLUES!" shows, the window takes no input: a word moved
     // to or a key typed in that half second would land on the wrong word.
     bool noticeShowing = false;

@@ -92,6 +92,31 @@ void spillWord(TPuzzleRecord& record, int word)
         clearSlot(record, letterSlot(position, word));
 }
 
+ConstructionClick constructionClick(PuzzleEdits& edits, int word, GridSquare square)
+{
+    return edits.apply(EditStep::Letter,
+                       [&](TPuzzleRecord& record) { return constructionClick(record, word, square); });
+}
+
+LetterRemoval removeLetter(PuzzleEdits& edits, int word, int position)
+{
+    return edits.apply(EditStep::RemoveLetter,
+                       [&](TPuzzleRecord& record) { return removeLetter(record, word, position); });
+}
+
+void spillWord(PuzzleEdits& edits, int word)
+{
+    edits.apply(EditStep::Spill, [&](TPuzzleRecord& record) { spillWord(record, word); });
+}
+
+void typeGridLetter(PuzzleEdits& edits, GridSquare square, std::uint8_t letter)
+{
+    if (!cursorMayEnter(edits.record(), square, true))
+        return;
+    edits.apply(EditStep::GridLetter,
+                [&](TPuzzleRecord& record) { record.answer(square.column, square.row) = letter; });
+}
+
 int snappedSquare(int outerWidth, int count)
 {
     return std::max(1, (outerWidth - 9) / std::max(1, count));

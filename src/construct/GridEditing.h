@@ -9,18 +9,13 @@
 // In grid editing a square used by an acrostic word ends the run as well,
 // because only free squares may be edited.
 
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleRecord.h"
 
 #include <optional>
 #include <vector>
 
 namespace zpx {
-
-struct GridSquare {
-    int column = 0;
-    int row = 0;
-    friend bool operator==(const GridSquare&, const GridSquare&) = default;
-};
 
 // A square the cursor may stand on or move to: a letter square of the grid,
 // in grid editing also free of any acrostic word.
@@ -68,6 +63,14 @@ LetterRemoval removeLetter(TPuzzleRecord& record, int word, int position);
 
 // Clears word w down to its first letter (Spill).
 void spillWord(TPuzzleRecord& record, int word);
+
+// The same three as undoable steps of the puzzle's change path.
+ConstructionClick constructionClick(PuzzleEdits& edits, int word, GridSquare square);
+LetterRemoval removeLetter(PuzzleEdits& edits, int word, int position);
+void spillWord(PuzzleEdits& edits, int word);
+
+// A letter typed into a free square while editing the grid (0 clears it).
+void typeGridLetter(PuzzleEdits& edits, GridSquare square, std::uint8_t letter);
 
 // The square size that keeps a window of the given outer width snapped to
 // whole squares: the client holds count squares and one closing line, the

@@ -4,7 +4,7 @@
 #include "construct/WordTexts.h"
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
-#include "core/WindowRefreshUnit.h"
+#include "core/WindowEvents.h"
 #include "core/WindowStyleUnit.h"
 
 #include <QEvent>
@@ -100,7 +100,7 @@ void TAcrosticWinForm::AcrListMouseUp()
     const QList<QListWidgetItem*> selected = AcrList->selectedItems();
     if (selected.isEmpty())
         return;
-    afterWordListClick(AcrList->row(selected.front()) + 1);
+    windowEvents().afterWordListClick(AcrList->row(selected.front()) + 1);
 }
 
 void TAcrosticWinForm::FormShow()

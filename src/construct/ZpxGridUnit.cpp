@@ -5,10 +5,11 @@
 #include "core/SettingsLookUnit.h"
 #include "core/SharedState.h"
 #include "core/WindowPlacesUnit.h"
-#include "core/WindowRefreshUnit.h"
+#include "core/WindowEvents.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxProcsUnit.h"
 #include "solve/Scoring.h"
+#include "solve/SolverKeys.h"
 
 #include <QDateTime>
 #include <QKeyEvent>
@@ -147,41 +148,59 @@ void TZpxGridForm::FormPaint()
     // Every border is a line in the filled colour and neighbours share it,
     // so the grid is the filled colour with the squares' insides laid over it.
     Canvas.fill(FilledColor);
-    const int w = SelectedWord;
     for (int r = 1; r <= PuzzleRecord.height(); ++r) {
         for (int c = 1; c <= PuzzleRecord.width(); ++c) {
             if (PuzzleRecord.isFilled(c, r))
                 continue;
-            QColor brush = BlankColor;
-            QColor letterColor = LetterColor;
-            std::uint8_t letter = 0;
-            if (solving()) {
-                letter = PuzzleRecord.entry(c, r);
-            } else {
-                const auto slot = PuzzleRecord.slotAt(c, r);
-                const bool ofSelectedWord = slot && slot->word == w;
-                if (ofSelectedWord && slot->position == 1) {
-                    brush = Green;
-                    letterColor = Gray;
-                } else if (ofSelectedWord) {
-                    brush = Yellow;
-                    letterColor = Silver;
-                }
-                if (PuzzleRecord.squareSlot(c, r) == 0 || ofSelectedWord)
-                    letter = PuzzleRecord.answer(c, r);
-            }
+            const SquareLook look = squareLook({c, r});
             const int x = (c - 1) * s;
             const int y = (r - 1) * s;
-            painter.fillRect(x + 1, y + 1, s - 1, s - 1, brush);
-            if (letter != 0) {
-                painter.setPen(letterColor);
-                drawLetter(painter, x, y, letter);
+            painter.fillRect(x + 1, y + 1, s - 1, s - 1, look.brush);
+            if (look.letter != 0) {
+                painter.setPen(look.letterColor);
+                drawLetter(painter, x, y, look.letter);
             }
         }
     }
     painter.end();
     if (CursorPoint)
         paintRun(Yellow);
+}
+
+// A square as the whole grid's painting shows it, the cursor's run aside.
+TZpxGridForm::SquareLook TZpxGridForm::squareLook(GridSquare square) const
+{
+    const auto [c, r] = square;
+    if (solving())
+        return {BlankColor, LetterColor, PuzzleRecord.entry(c, r)};
+    SquareLook look{BlankColor, LetterColor, 0};
+    const auto slot = PuzzleRecord.slotAt(c, r);
+    const bool ofSelectedWord = slot && slot->word == SelectedWord;
+    if (ofSelectedWord && slot->position == 1)
+        look = {Green, Gray, 0};
+    else if (ofSelectedWord)
+        look = {Yellow, Silver, 0};
+    if (PuzzleRecord.squareSlot(c, r) == 0 || ofSelectedWord)
+        look.letter = PuzzleRecord.answer(c, r);
+    return look;
+}
+
+void TZpxGridForm::RefreshSquare(int column, int row)
+{
+    if (!PuzzleRecord.inGrid(column, row))
+        return;
+    prepareGridCanvas();
+    const GridSquare square{column, row};
+    SquareLook look = squareLook(square);
+    if (const auto cursor = cursorSquare()) {
+        const auto run = cursorRun(PuzzleRecord, *cursor, gridEditing());
+        if (std::find(run.begin(), run.end(), square) != run.end())
+            look.brush = Yellow;
+    }
+    QPainter painter(&Canvas);
+    painter.setFont(font());
+    drawSquare(painter, square, look.brush, look.letterColor, look.letter);
+    showSquare(square);
 }
 
 void TZpxGridForm::drawLetter(QPainter& painter, int x, int y, std::uint8_t letter)
@@ -229,13 +248,6 @@ void TZpxGridForm::redrawSquare(int column, int row, const QColor& brush, const 
 void TZpxGridForm::PreviewSquare(int column, int row, bool shown)
 {
     redrawSquare(column, row, shown ? Yellow : QColor(Qt::white), LetterColor);
-}
-
-void TZpxGridForm::PaintSquare(int column, int row, int state)
-{
-    const QColor brush = state == 0 ? BlankColor : state == 1 ? Green : Yellow;
-    const QColor letterColor = state == 0 ? LetterColor : state == 1 ? Gray : Silver;
-    redrawSquare(column, row, brush, letterColor);
 }
 
 std::optional<GridSquare> TZpxGridForm::cursorSquare() const
@@ -340,24 +352,20 @@ void TZpxGridForm::mousePressEvent(QMouseEvent* event)
 
 void TZpxGridForm::FormMouseDown(Qt::MouseButton button, QPoint position)
 {
-    beforeGridClick();
+    windowEvents().beforeGridClick();
     const auto square = squareAtPoint(PuzzleRecord, position.x(), position.y(), ScreenSquare);
     if (!square)
         return;
     if (Mode == ModeConstruction) {
-        const ConstructionClick click = constructionClick(PuzzleRecord, SelectedWord, *square);
-        if (click.outcome == ClickOutcome::WordFull) {
+        const ConstructionClick click = constructionClick(puzzleEdits(), SelectedWord, *square);
+        if (click.outcome == ClickOutcome::WordFull)
             ZpxProcs->ErrorMessage(AcrosticWordLimit);
-        } else if (click.outcome == ClickOutcome::Added) {
-            PaintSquare(square->column, square->row, click.position);
-            afterWordChanged(SelectedWord);
-        }
         return;
     }
     // In solve mode the right button asks the clue list for the square's clue.
     if (solving() && button == Qt::RightButton) {
         if (!PuzzleRecord.isFilled(square->column, square->row))
-            afterGridClueRequest(square->column, square->row);
+            windowEvents().afterGridClueRequest(square->column, square->row);
         return;
     }
     const bool sets = solving() || (gridEditing() && PuzzleRecord.squareSlot(square->column, square->row) == 0);
@@ -386,9 +394,7 @@ void TZpxGridForm::FormKeyPress(char key)
 {
     if (Mode == ModeConstruction || !CursorPoint)
         return;
-    const bool accepted = key == '\b' || key == '\r' || key == ' ' || key == '+' || (key >= 'A' && key <= 'Z');
-    if (accepted)
-        EnterCharacter(key);
+    EnterCharacter(key);
 }
 
 void TZpxGridForm::EnterCharacter(char ch)
@@ -396,40 +402,25 @@ void TZpxGridForm::EnterCharacter(char ch)
     const auto cursor = cursorSquare();
     if (!cursor || !cursorMayEnter(PuzzleRecord, *cursor, gridEditing()))
         return;
-    if (ch == '\b') {
+    const KeyOutcome outcome = typedKeyOutcome(ch, shownLetter(*cursor),
+                                               PuzzleRecord.answer(cursor->column, cursor->row), solving());
+    if (outcome.effect == KeyEffect::StepBack)
         StepBack();
+    if (outcome.effect != KeyEffect::Store)
         return;
-    }
-    std::uint8_t& stored = solving() ? PuzzleRecord.entry(cursor->column, cursor->row)
-                                     : PuzzleRecord.answer(cursor->column, cursor->row);
-    if (ch == '\r') {
-        ch = stored != 0 ? static_cast<char>(stored) : ' ';
-    } else if (ch == '+') {
-        // Revealing is the solver's; the grid being edited has nothing to reveal.
-        if (!solving())
-            return;
-        const std::uint8_t answer = PuzzleRecord.answer(cursor->column, cursor->row);
-        ch = answer != 0 ? static_cast<char>(answer) : ' ';
+    if (outcome.revealed)
         Cheated = true;
-    }
-    stored = ch == ' ' ? 0 : static_cast<std::uint8_t>(ch);
-    {
-        prepareGridCanvas();
-        QPainter painter(&Canvas);
-        painter.setFont(font());
-        drawSquare(painter, *cursor, BlankColor, LetterColor, stored);
-    }
-    showSquare(*cursor);
-
     const auto next = advanceCursor(PuzzleRecord, *cursor, gridEditing());
     if (next)
         setCursorSquare(next, {(next->column - 1) * ScreenSquare, (next->row - 1) * ScreenSquare});
     else
         setCursorSquare(std::nullopt, {});
-
     if (solving())
-        afterEntryChanged(cursor->column, cursor->row);
-    Modified = true;
+        enterLetter(puzzleEdits(), *cursor, outcome);
+    else
+        typeGridLetter(puzzleEdits(), *cursor, outcome.letter);
+    // The square left behind loses the cursor's colour even when its letter stayed.
+    RefreshSquare(cursor->column, cursor->row);
 }
 
 void TZpxGridForm::StepBack()

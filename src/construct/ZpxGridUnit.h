@@ -26,8 +26,8 @@ public:
 
     void ApplySettings();
     void ApplyScreenBounds();
-    // State 0: normal look; 1: first letter of the selected word; else another of its letters.
-    void PaintSquare(int column, int row, int state);
+    // Draws one square again as the record, the selection and the cursor have it now.
+    void RefreshSquare(int column, int row);
     // The solve window's right button shows a square in yellow while it is held; white again after.
     void PreviewSquare(int column, int row, bool shown);
     void ClearCursor();
@@ -37,7 +37,11 @@ public:
 
     std::optional<GridSquare> cursorSquare() const;
 
-    bool Cheated = false;
+    // Whether the solver revealed a letter or showed the answers since the
+    // grid was last shown for this puzzle.
+    bool SolverCheated() const { return Cheated; }
+    void SetSolverCheated(bool cheated) { Cheated = cheated; }
+
     QColor FilledColor;
     QColor BlankColor;
     QColor LetterColor;
@@ -70,6 +74,14 @@ private:
     // Draws one square from the record in the given colours and shows it.
     void redrawSquare(int column, int row, const QColor& brush, const QColor& letterColor);
 
+    struct SquareLook {
+        QColor brush;
+        QColor letterColor;
+        std::uint8_t letter;
+    };
+    SquareLook squareLook(GridSquare square) const;
+
+    bool Cheated = false;
     // CursorPoint: the click that set the cursor or the square it moved to.
     std::optional<QPoint> CursorPoint;
 };

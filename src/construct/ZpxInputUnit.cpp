@@ -2,6 +2,7 @@
 
 #include "construct/QuoteLayout.h"
 #include "core/DialogsUnit.h"
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleRecord.h"
 #include "core/SFXUnit.h"
 #include "core/SharedState.h"
@@ -211,12 +212,16 @@ void TZpxInputForm::BuildPuzzleFromInput()
 {
     const GridSizing sizing{AutoBtn->isChecked(), WidthSpin->value(), HeightSpin->value()};
     RandomSource random(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
-    const auto refusal = buildPuzzleFromInput(PuzzleRecord, QuoteMemo->toPlainText().toStdString(),
+    TPuzzleRecord built = PuzzleRecord;
+    const auto refusal = buildPuzzleFromInput(built, QuoteMemo->toPlainText().toStdString(),
                                               AcrosticEdit->text().toStdString(), sizing, random);
-    if (refusal)
+    if (refusal) {
         reportRefusal(*refusal);
-    else
-        accept();
+        return;
+    }
+    // Until its first save the new puzzle exists only in memory.
+    puzzleEdits().startFresh(built, PuzzleEdits::Saved::NotYet);
+    accept();
 }
 
 // An empty field is an error box; a construction refusal an information box,

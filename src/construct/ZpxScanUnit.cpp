@@ -4,7 +4,7 @@
 #include "construct/OwnerDrawnListUnit.h"
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
-#include "core/WindowRefreshUnit.h"
+#include "core/WindowEvents.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 
@@ -115,7 +115,7 @@ void TZpxScanForm::DupeListClick()
     const int word = item ? lineWord(item->text()) : 0;
     if (word == 0)
         return;
-    afterScanPick(word);
+    windowEvents().afterScanPick(word);
 }
 
 void TZpxScanForm::RescanBtnClick()

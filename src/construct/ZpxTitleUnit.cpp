@@ -6,7 +6,7 @@
 #include "core/SettingsLookUnit.h"
 #include "core/SharedState.h"
 #include "core/WindowPlacesUnit.h"
-#include "core/WindowRefreshUnit.h"
+#include "core/WindowEvents.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxProcsUnit.h"
 
@@ -232,24 +232,29 @@ void TZpxTitleForm::FormMouseUp(QPoint position)
     Repaint();
 }
 
+void TZpxTitleForm::SelectWord(int word)
+{
+    if (Mode == ModeGridEditing)
+        return;
+    selectWord(word);
+    Repaint();
+}
+
 void TZpxTitleForm::selectWord(int word)
 {
     SelectedWord = word;
-    afterWordSelected(word);
+    windowEvents().afterWordSelected(word);
 }
 
 void TZpxTitleForm::removeLetterAt(int position)
 {
-    const LetterRemoval removal = removeLetter(PuzzleRecord, SelectedWord, position);
-    if (!removal.removed)
-        return;
-    afterLetterRemoved(SelectedWord, removal.square.column, removal.square.row);
+    removeLetter(puzzleEdits(), SelectedWord, position);
 }
 
 void TZpxTitleForm::deselectWord()
 {
     SelectedWord = 0;
-    afterWordSelected(0);
+    windowEvents().afterWordSelected(0);
 }
 
 }  // namespace zpx

@@ -26,6 +26,8 @@ public:
     void ClearSelection();
     // A click released at a point of the window; the acrostic word list selects through it too.
     void FormMouseUp(QPoint position);
+    // Selects word w as a click on its square in the top row does.
+    void SelectWord(int word);
 
     int WordCount = 0;
     QColor BlankColor;

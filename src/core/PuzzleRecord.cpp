@@ -4,7 +4,16 @@
 
 namespace zpx {
 
-TPuzzleRecord PuzzleRecord;
+namespace {
+TPuzzleRecord puzzleInMemory;
+}  // namespace
+
+const TPuzzleRecord& PuzzleRecord = puzzleInMemory;
+
+TPuzzleRecord& editablePuzzleRecord()
+{
+    return puzzleInMemory;
+}
 
 std::string RecordString::text() const
 {

@@ -51,6 +51,13 @@ struct SlotParts {
 // value that names no letter of a word, as a damaged file may hold.
 std::optional<SlotParts> decodeSlot(int slot);
 
+// One square of the grid, both counted from 1.
+struct GridSquare {
+    int column = 0;
+    int row = 0;
+    friend bool operator==(const GridSquare&, const GridSquare&) = default;
+};
+
 struct TPuzzleRecord {
     std::int16_t GridWidth = 0;
     std::int16_t GridHeight = 0;
@@ -83,8 +90,11 @@ struct TPuzzleRecord {
     void setSlotSquare(int slot, int squareRef);
 };
 
-// The global puzzle record every window reads and writes.
-extern TPuzzleRecord PuzzleRecord;
+// The one puzzle in memory, as every window reads it. The program changes
+// it only through its change path (core/PuzzleEdits), which keeps the undo
+// history and tells the windows; tests arrange theirs with editablePuzzleRecord.
+extern const TPuzzleRecord& PuzzleRecord;
+TPuzzleRecord& editablePuzzleRecord();
 
 inline int squareRef(int column, int row) { return column * 100 + row; }
 inline int letterSlot(int position, int word) { return position * 100 + word; }

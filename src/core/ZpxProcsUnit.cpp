@@ -2,6 +2,7 @@
 
 #include "core/DialogsUnit.h"
 #include "core/PuzzleFile.h"
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleRecord.h"
 #include "core/SFXUnit.h"
 #include "core/ScreenMetricsUnit.h"
@@ -40,13 +41,16 @@ void TZpxProcs::ErrorMessage(const QString& text)
 
 void TZpxProcs::LoadPuzzle(const QString& path)
 {
-    loadPuzzleFile(path.toStdString(), PuzzleRecord);
+    // Read whole before it replaces the puzzle in memory, so a damaged file changes nothing.
+    TPuzzleRecord loaded;
+    loadPuzzleFile(path.toStdString(), loaded);
+    puzzleEdits().startFresh(loaded);
 }
 
 void TZpxProcs::SavePuzzle(const QString& path)
 {
     savePuzzleFile(path.toStdString(), PuzzleRecord);
-    Modified = false;
+    puzzleEdits().markSaved();
 }
 
 void TZpxProcs::RecyclePuzzle(const QString& path)
@@ -54,12 +58,14 @@ void TZpxProcs::RecyclePuzzle(const QString& path)
     // Without the user's data folder Qt would make its trash in the current folder.
     QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     QFile::moveToTrash(path);
-    Modified = false;
+    puzzleEdits().forgetChanges();
 }
 
 void TZpxProcs::ResetPuzzle(int width, int height)
 {
-    resetPuzzle(PuzzleRecord, width, height);
+    TPuzzleRecord reset = PuzzleRecord;
+    resetPuzzle(reset, width, height);
+    puzzleEdits().startFresh(reset, PuzzleEdits::Saved::NotYet);
 }
 
 std::pair<int, int> TZpxProcs::SlotSquare(int slot)

@@ -2,6 +2,7 @@
 
 #include "core/Cp1252.h"
 #include "core/Cp1252InputUnit.h"
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleRecord.h"
 #include "core/SharedState.h"
 #include "core/WindowStyleUnit.h"
@@ -89,8 +90,7 @@ void TBylineForm::FormShow()
 
 void TBylineForm::SaveBtnClick()
 {
-    PuzzleRecord.Byline.assign(utf8ToCp1252(BylineEdit->text().toStdString()));
-    Modified = true;
+    puzzleEdits().setByline(utf8ToCp1252(BylineEdit->text().toStdString()));
     accept();
 }
 

@@ -3,7 +3,7 @@
 #include "core/PuzzleRecord.h"
 #include "core/SFXUnit.h"
 #include "core/SharedState.h"
-#include "core/WindowRefreshUnit.h"
+#include "core/WindowEvents.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
@@ -131,12 +131,12 @@ void TScoreForm::FormShow()
     if (puzzleCorrect(PuzzleRecord)) {
         if (SoundMode > 0)
             SoundFX->PlayWave2();
-        celebrateSolvedPuzzle();
+        windowEvents().celebrateSolvedPuzzle();
         ShowErrsBtn->setEnabled(false);
         DeleteBtn->setEnabled(true);
         setTextColour(BannerLbl, Navy);
         BannerLbl->setText(QStringLiteral("CONGRATULATIONS!"));
-        CheatLbl->setVisible(solverCheated());
+        CheatLbl->setVisible(windowEvents().solverCheated());
         return;
     }
     ShowErrsBtn->setEnabled(true);
@@ -151,9 +151,7 @@ void TScoreForm::FormShow()
 
 void TScoreForm::StartOverBtnClick()
 {
-    clearEntries(PuzzleRecord);
-    Modified = true;
-    afterEntriesCleared();
+    startOver(puzzleEdits());
     // A failing write ends here in the error box, with the card still open.
     ZpxProcs->SavePuzzle(QString::fromStdString(PuzzleFileName));
     done(static_cast<int>(ScoreChoice::Nothing));

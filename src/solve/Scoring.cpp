@@ -40,4 +40,9 @@ void clearEntries(TPuzzleRecord& record)
             record.entry(c, r) = 0;
 }
 
+void startOver(PuzzleEdits& edits)
+{
+    edits.apply(EditStep::StartOver, [](TPuzzleRecord& record) { clearEntries(record); });
+}
+
 }  // namespace zpx

@@ -6,6 +6,7 @@
 // puzzle correct exactly when no square is wrong, and Show Errors crosses
 // the wrong squares.
 
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleRecord.h"
 
 #include <utility>
@@ -21,5 +22,8 @@ std::vector<std::pair<int, int>> wrongSquares(const TPuzzleRecord& record);
 
 // Start Over: every entry of the grid emptied.
 void clearEntries(TPuzzleRecord& record);
+
+// Start Over as an undoable step of the puzzle's change path.
+void startOver(PuzzleEdits& edits);
 
 }  // namespace zpx

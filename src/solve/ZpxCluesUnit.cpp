@@ -7,7 +7,7 @@
 #include "core/SettingsLookUnit.h"
 #include "core/SharedState.h"
 #include "core/WindowPlacesUnit.h"
-#include "core/WindowRefreshUnit.h"
+#include "core/WindowEvents.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
@@ -127,7 +127,7 @@ void TZpxCluesForm::ClueListClick(int word, bool fromGrid)
     SelectedWord = word;
     selectLineOf(word);
     const int cursor = fromGrid ? LetterIndex : ZpxProcs->ReadSetting(QStringLiteral("SolveHLOn"), 31);
-    afterClueChosen(word, cursor);
+    windowEvents().afterClueChosen(word, cursor);
 }
 
 void TZpxCluesForm::closeEvent(QCloseEvent* event)
@@ -136,6 +136,12 @@ void TZpxCluesForm::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+void TZpxCluesForm::ChooseClueFromGrid(int word, int position)
+{
+    LetterIndex = position - 1;
+    ClueListClick(word, true);
 }
 
 }  // namespace zpx

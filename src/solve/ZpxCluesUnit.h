@@ -26,6 +26,8 @@ public:
     // Opens the solve window on word w: from the grid at its letter LetterIndex,
     // from the list where the "SOLVE HL" preference puts the cursor.
     void ClueListClick(int word, bool fromGrid);
+    // The grid's right button asked for word w's clue at its letter `position`.
+    void ChooseClueFromGrid(int word, int position);
 
     QListWidget* ClueList;
     int LetterIndex = 0;

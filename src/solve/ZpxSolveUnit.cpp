@@ -5,7 +5,8 @@
 #include "core/ScreenMetricsUnit.h"
 #include "core/SettingsLookUnit.h"
 #include "core/SharedState.h"
-#include "core/WindowRefreshUnit.h"
+#include "core/WindowEvents.h"
+#include "solve/SolverKeys.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxProcsUnit.h"
 #include "solve/ClueLines.h"
@@ -166,45 +167,40 @@ void TZpxSolveForm::FormKeyDown(QKeyEvent* event)
 
 void TZpxSolveForm::FormKeyPress(char key)
 {
-    key = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
-    const bool accepted = key == '\b' || key == '\r' || key == ' ' || key == '+' || (key >= 'A' && key <= 'Z');
-    if (CursorX >= SolveGrid.width() - 1 || !accepted) {
-        if (key == '\x1b')
-            close();
+    if (key == '\x1b') {
+        close();
         return;
     }
-    const bool advance = key != '\b';
-    QColor brush = BlankColor;
-    if (key == '\b') {
-        if (CursorX <= 0)
-            return;
-        brush = Yellow;
-        CursorX -= SquareSize;
-    }
+    if (CursorX >= SolveGrid.width() - 1)
+        return;
     const auto square = currentSquare();
     if (!square)
         return;
     const auto [c, r] = *square;
-    const std::uint8_t entry = PuzzleRecord.entry(c, r);
-    if (key == '\b' || key == '\r') {
-        key = entry != 0 ? static_cast<char>(entry) : ' ';
-    } else if (key == '+') {
-        const std::uint8_t answer = PuzzleRecord.answer(c, r);
-        key = answer >= 'A' && answer <= 'Z' ? static_cast<char>(answer) : ' ';
-        afterLetterRevealed();
+    const KeyOutcome outcome = typedKeyOutcome(key, PuzzleRecord.entry(c, r), PuzzleRecord.answer(c, r), true);
+    if (outcome.effect == KeyEffect::StepBack) {
+        if (CursorX <= 0)
+            return;
+        CursorX -= SquareSize;
+        const auto back = currentSquare();
+        drawCursorSquare(Yellow, back ? PuzzleRecord.entry(back->first, back->second) : std::uint8_t{0});
+        return;
     }
-    const std::uint8_t stored = key == ' ' ? 0 : static_cast<std::uint8_t>(key);
+    if (outcome.effect != KeyEffect::Store)
+        return;
+    drawCursorSquare(BlankColor, outcome.letter);
+    CursorX += SquareSize;
+    enterLetter(puzzleEdits(), {c, r}, outcome);
+}
+
+void TZpxSolveForm::drawCursorSquare(const QColor& brush, std::uint8_t letter)
+{
     {
         QPainter painter(&Canvas);
         painter.setFont(font());
-        drawAnswerSquare(painter, CursorX, brush, stored);
+        drawAnswerSquare(painter, CursorX, brush, letter);
     }
     update(SolveGrid);
-    PuzzleRecord.entry(c, r) = stored;
-    Modified = true;
-    if (advance)
-        CursorX += SquareSize;
-    afterSolveEntry(c, r, advance);
 }
 
 void TZpxSolveForm::mousePressEvent(QMouseEvent* event)
@@ -222,6 +218,11 @@ void TZpxSolveForm::FormMouseDown()
     Repaint();
 }
 
+void TZpxSolveForm::ClearCursor()
+{
+    CursorX = NoSquare * SquareSize;
+}
+
 void TZpxSolveForm::SolveGridMouseDown(Qt::MouseButton button, int x)
 {
     CursorX = SquareSize * (x / std::max(1, SquareSize));
@@ -230,14 +231,14 @@ void TZpxSolveForm::SolveGridMouseDown(Qt::MouseButton button, int x)
         return;
     Previewed = currentSquare();
     if (Previewed)
-        previewGridSquare(Previewed->first, Previewed->second, true);
+        windowEvents().previewGridSquare(Previewed->first, Previewed->second, true);
 }
 
 void TZpxSolveForm::SolveGridMouseUp()
 {
     if (!Previewed)
         return;
-    previewGridSquare(Previewed->first, Previewed->second, false);
+    windowEvents().previewGridSquare(Previewed->first, Previewed->second, false);
     Previewed.reset();
 }
 
@@ -263,7 +264,7 @@ void TZpxSolveForm::closeEvent(QCloseEvent* event)
 void TZpxSolveForm::FormClose()
 {
     SolveGridMouseUp();
-    afterSolveWindowClosed();
+    windowEvents().afterSolveWindowClosed();
 }
 
 }  // namespace zpx

@@ -29,6 +29,8 @@ public:
     // Opens the window on SelectedWord with `cursorSquares` squares before the
     // current one, or repaints it when it is open, and brings it to the front.
     void ShowWord(int cursorSquares);
+    // No square is current: the cursor stands past the longest word.
+    void ClearCursor();
     // A key typed in the window, as a character: letters, space, Enter (13), Backspace (8), "+", Escape (27).
     void FormKeyPress(char key);
 
@@ -63,6 +65,8 @@ private:
     // The grid square of the answer square at CursorX; nullopt past the word.
     std::optional<std::pair<int, int>> currentSquare() const;
     void drawAnswerSquare(QPainter& painter, int x, const QColor& brush, std::uint8_t letter);
+    // Draws the answer square at CursorX and shows it.
+    void drawCursorSquare(const QColor& brush, std::uint8_t letter);
 
     QColor OutlineColor;
     QColor LetterColor;

@@ -262,8 +262,8 @@ private slots:
         openPuzzle(dialogs, puzzleA, false);
         ZpxMainForm->SpillBtnClick();
         QVERIFY(!Modified);  // nothing selected
-        addSquareToWord(PuzzleRecord, 1, 3, 1);
-        addSquareToWord(PuzzleRecord, 1, 4, 1);
+        addSquareToWord(editablePuzzleRecord(), 1, 3, 1);
+        addSquareToWord(editablePuzzleRecord(), 1, 4, 1);
         SelectedWord = 1;
         ZpxMainForm->SpillHotKey->trigger();
         QVERIFY(Modified);
@@ -297,7 +297,7 @@ private slots:
         QCOMPARE(ZpxProcs->ReadSetting("HistoryPuzzle3", QString()), puzzleA + " /s");
 
         // The entry of the puzzle in memory does nothing; another one loads in its mode.
-        PuzzleRecord.answer(1, 1) = 'Z';
+        editablePuzzleRecord().answer(1, 1) = 'Z';
         ZpxMainForm->History1->trigger();
         QCOMPARE(PuzzleRecord.answer(1, 1), std::uint8_t('Z'));
         ZpxMainForm->History3->trigger();
@@ -324,7 +324,7 @@ private slots:
         const QByteArray original = fileBytes(puzzleA);
 
         // Cancel: nothing happens.
-        PuzzleRecord.answer(2, 1) = 'X';
+        editablePuzzleRecord().answer(2, 1) = 'X';
         Modified = true;
         dialogs.answers.push_back(Answer::Cancel);
         openPuzzle(dialogs, puzzleB, false);
@@ -345,7 +345,7 @@ private slots:
         QCOMPARE(fileBytes(puzzleA), original);
 
         // Yes: the change is saved first.
-        PuzzleRecord.answer(3, 1) = 'Q';
+        editablePuzzleRecord().answer(3, 1) = 'Q';
         Modified = true;
         SoundMode = 0;
         const std::size_t soundsBefore = sounds.waves.size();
@@ -362,7 +362,7 @@ private slots:
     {
         ScriptedDialogs dialogs;
         openPuzzle(dialogs, puzzleA, true);
-        PuzzleRecord.entry(2, 1) = 'A';
+        editablePuzzleRecord().entry(2, 1) = 'A';
         Modified = true;
         openPuzzle(dialogs, puzzleB, true);
         QVERIFY(dialogs.messages.isEmpty());
@@ -396,7 +396,7 @@ private slots:
         ScriptedDialogs dialogs;
         SoundLog sounds;
         openPuzzle(dialogs, puzzleA, false);
-        PuzzleRecord.answer(2, 1) = 'Z';
+        editablePuzzleRecord().answer(2, 1) = 'Z';
         Modified = true;
         SelectedWord = 2;
         dialogs.answers.push_back(Answer::No);
@@ -430,7 +430,7 @@ private slots:
         QVERIFY(LettersDistForm->isVisible());
 
         // Revert with the file damaged since: the changes in memory stay, still to be saved.
-        PuzzleRecord.answer(2, 1) = 'Z';
+        editablePuzzleRecord().answer(2, 1) = 'Z';
         Modified = true;
         QVERIFY(QFile::resize(puzzleA, 11518));
         dialogs.answers.push_back(Answer::Yes);
@@ -455,7 +455,7 @@ private slots:
     {
         ScriptedDialogs dialogs;
         openPuzzle(dialogs, puzzleA, false);
-        addSquareToWord(PuzzleRecord, 1, 3, 1);
+        addSquareToWord(editablePuzzleRecord(), 1, 3, 1);
         SelectedWord = 1;
         ZpxGridForm->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(ZpxGridForm));
@@ -472,7 +472,7 @@ private slots:
         openPuzzle(dialogs, puzzleA, false);
         const QByteArray original = fileBytes(puzzleA);
         Modified = true;
-        PuzzleRecord.answer(2, 1) = 'Y';
+        editablePuzzleRecord().answer(2, 1) = 'Y';
         {
             const ScopedSaveFault diskFull([](SaveStep step, const auto&) { return step == SaveStep::Write ? ENOSPC : 0; });
             ZpxMainForm->Save1->trigger();
@@ -527,7 +527,7 @@ private slots:
 
         Modified = false;
         openPuzzle(dialogs, puzzleB, true);
-        PuzzleRecord.entry(1, 1) = 'K';
+        editablePuzzleRecord().entry(1, 1) = 'K';
         Modified = true;
         const int asked = dialogs.messages.size();
         QVERIFY(ZpxMainForm->close());

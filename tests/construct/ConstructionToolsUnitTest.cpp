@@ -79,7 +79,7 @@ private slots:
         QVERIFY(ZpxMainForm->AcrosticWindow1->isEnabled());
 
         // The counts stay until the button updates them.
-        placeWord(PuzzleRecord, 1, {{2, 1}});
+        placeWord(editablePuzzleRecord(), 1, {{2, 1}});
         QVERIFY(LettersDistForm->VKText->text().startsWith(QStringLiteral("3 unfilled")));
         ZpxMainForm->DistrBtn->click();
         QVERIFY(LettersDistForm->VKText->text().startsWith(QStringLiteral("2 unfilled")));
@@ -106,14 +106,14 @@ private slots:
         QVERIFY(AcrosticWinForm->isVisible());
         QCOMPARE(wordLines(), QStringList({"W", "S", "T"}));
 
-        placeWord(PuzzleRecord, 2, {{8, 1}, {9, 1}});
+        placeWord(editablePuzzleRecord(), 2, {{8, 1}, {9, 1}});
         AcrosticWinForm->RefreshWordLine(2);
         SelectedWord = 2;
         ZpxMainForm->SpillBtn->click();
         QCOMPARE(wordLines().at(1), QStringLiteral("S") + QString(29, QLatin1Char(' ')));
         QVERIFY(Modified);
 
-        placeWord(PuzzleRecord, 3, {{2, 2}});
+        placeWord(editablePuzzleRecord(), 3, {{2, 2}});
         LettersDistForm->FormPaint();
         ScriptedDialogs dialogs;
         dialogs.answers = {Answer::Yes};

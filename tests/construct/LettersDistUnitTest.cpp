@@ -59,7 +59,7 @@ private slots:
 
     void cellsShowTheFreeLettersBlackAndUsedUpLettersWhite()
     {
-        PuzzleRecord = afterInput();
+        editablePuzzleRecord() = afterInput();
         LettersDistForm->show();
         QVERIFY(QTest::qWaitForWindowExposed(LettersDistForm));
         const QImage& canvas = LettersDistForm->canvas();
@@ -84,9 +84,9 @@ private slots:
 
     void everyLetterUsedShowsZeroesInWhite()
     {
-        PuzzleRecord = afterInput();
-        placeWord(PuzzleRecord, 1, {{2, 1}, {3, 1}, {7, 1}});
-        placeWord(PuzzleRecord, 2, {{1, 2}, {2, 2}, {3, 2}});
+        editablePuzzleRecord() = afterInput();
+        placeWord(editablePuzzleRecord(), 1, {{2, 1}, {3, 1}, {7, 1}});
+        placeWord(editablePuzzleRecord(), 2, {{1, 2}, {2, 2}, {3, 2}});
         LettersDistForm->show();
         QVERIFY(QTest::qWaitForWindowExposed(LettersDistForm));
         for (int i = 0; i < 26; ++i) {
@@ -99,7 +99,7 @@ private slots:
 
     void takesTheStripBesideTheMainWindow()
     {
-        PuzzleRecord = afterInput();
+        editablePuzzleRecord() = afterInput();
         const QRect main = frameBounds(ZpxMainForm, captionHeight());
         LettersDistForm->show();
         QRect placed = frameBounds(LettersDistForm, smallCaptionHeight());

@@ -48,7 +48,7 @@ private slots:
 
     void init()
     {
-        PuzzleRecord = sample();
+        editablePuzzleRecord() = sample();
         Mode = ModeConstruction;
         SelectedWord = 0;
         ZpxGridForm->show();
@@ -70,14 +70,14 @@ private slots:
         QVERIFY(AcrosticWinForm->AcrList->selectedItems().isEmpty());
         QCOMPARE(AcrosticWinForm->AcrList->visualItemRect(AcrosticWinForm->AcrList->item(1)).height(), 17);
 
-        clearSlot(PuzzleRecord, letterSlot(3, 2));
+        clearSlot(editablePuzzleRecord(), letterSlot(3, 2));
         AcrosticWinForm->RefreshWordLine(2);
         QCOMPARE(lines().at(1), QStringLiteral("ST NE") + QString(25, QLatin1Char(' ')));
         AcrosticWinForm->FillWordList();
         QCOMPARE(lines(), QStringList({"WATER", "ST", "OF"}));
 
         // A word whose first letter was removed keeps its line, and so do the words after it.
-        clearSlot(PuzzleRecord, letterSlot(1, 1));
+        clearSlot(editablePuzzleRecord(), letterSlot(1, 1));
         AcrosticWinForm->FillWordList();
         QCOMPARE(lines(), QStringList({" ATER", "ST", "OF"}));
     }
@@ -87,7 +87,7 @@ private slots:
         TPuzzleRecord record = gridRecord({std::string(30, 'Q'), std::string(30, 'R')});
         for (int c = 1; c <= 15; ++c)
             placeWord(record, 1, {{c, 1}, {c, 2}});
-        PuzzleRecord = record;
+        editablePuzzleRecord() = record;
         AcrosticWinForm->FillWordList();
         AcrosticWinForm->RefreshWordLine(1);
         QString expected;
@@ -138,7 +138,7 @@ private slots:
         QCOMPARE(SelectedWord, 3);
         QTest::mousePress(ZpxGridForm, Qt::LeftButton, {}, QPoint(6 * s + s / 2, s / 2));  // still word B's
         QCOMPARE(lines().at(2), QStringLiteral("OF"));
-        clearSlot(PuzzleRecord, letterSlot(1, 2));  // frees the S
+        clearSlot(editablePuzzleRecord(), letterSlot(1, 2));  // frees the S
         QTest::mousePress(ZpxGridForm, Qt::LeftButton, {}, QPoint(6 * s + s / 2, s / 2));
         QCOMPARE(lines().at(2), QStringLiteral("OFS") + QString(27, QLatin1Char(' ')));
 

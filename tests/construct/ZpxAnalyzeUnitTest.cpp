@@ -26,8 +26,8 @@ private slots:
     {
         std::vector<std::string> rows(8, "##########");
         rows[0] = "ACROSTICAL";
-        PuzzleRecord = gridRecord(rows);
-        placeWord(PuzzleRecord, 1, {{1, 1}});
+        editablePuzzleRecord() = gridRecord(rows);
+        placeWord(editablePuzzleRecord(), 1, {{1, 1}});
         // Modal: the Close button ends it with OK.
         QTimer::singleShot(0, ZpxAnalyzeForm->OkBtn, [] { ZpxAnalyzeForm->OkBtn->click(); });
         QCOMPARE(ZpxAnalyzeForm->exec(), int(QDialog::Accepted));
@@ -41,9 +41,9 @@ private slots:
 
     void everyShowReadsTheGridAgain()
     {
-        PuzzleRecord = gridRecord({"TO#BE###OR", "NOT#######"});
-        placeWord(PuzzleRecord, 2, {{4, 1}});
-        placeWord(PuzzleRecord, 1, {{1, 2}});
+        editablePuzzleRecord() = gridRecord({"TO#BE###OR", "NOT#######"});
+        placeWord(editablePuzzleRecord(), 2, {{4, 1}});
+        placeWord(editablePuzzleRecord(), 1, {{1, 2}});
         ZpxAnalyzeForm->show();
         QCOMPARE(ZpxAnalyzeForm->WdCountLbl->text(), QStringLiteral("3"));  // ORNOT wraps into row 2
         QCOMPARE(ZpxAnalyzeForm->TotalLbl->text(), QStringLiteral("9"));
@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(ZpxAnalyzeForm->AuthorLbl->text(), QStringLiteral("2 / 4"));  // 4.5 rounds to the even 4
         ZpxAnalyzeForm->hide();
 
-        resetPuzzle(PuzzleRecord, 12, 9);
+        resetPuzzle(editablePuzzleRecord(), 12, 9);
         ZpxAnalyzeForm->show();
         QCOMPARE(ZpxAnalyzeForm->GridSizeLbl->text(), QStringLiteral("12\u00D79"));
         QCOMPARE(ZpxAnalyzeForm->AuthorLbl->text(), QStringLiteral("0 / -"));

@@ -1,7 +1,7 @@
 #include "support/GridWindowFixture.h"
 
 #include "core/ScreenMetricsUnit.h"
-#include "core/WindowRefreshUnit.h"
+#include "core/PuzzleEdits.h"
 #include "core/ZpxProcsUnit.h"
 
 #include <QtTest>
@@ -177,9 +177,7 @@ void ZpxGridUnitTest::constructionClicksBuildTheSelectedWordAndKeepTheMapsInvers
     QCOMPARE(PuzzleRecord.slotSquareRef(103), 804);
     QCOMPARE(fillOf(grid(), gridSquareInside(8, 4)), Green);
 
-    spillWord(PuzzleRecord, 3);
-    ZpxGridForm->Repaint();
-    afterWordChanged(3);
+    spillWord(puzzleEdits(), 3);
     QCOMPARE(fillOf(grid(), gridSquareInside(6, 2)), QColor(Qt::white));
     clickSquare(9, 4);
     QCOMPARE(PuzzleRecord.squareSlot(9, 4), std::int16_t(203));
@@ -277,7 +275,7 @@ void ZpxGridUnitTest::solveModeTypingStoresEntriesAndPlusReveals()
 {
     showPuzzle(samplePuzzle(), ModeSolve);
     const TPuzzleRecord answers = PuzzleRecord;
-    QVERIFY(!ZpxGridForm->Cheated);
+    QVERIFY(!ZpxGridForm->SolverCheated());
     // Every square shows its entry: none yet.
     QVERIFY(isPlain(grid(), gridSquareInside(3, 1)));
     clickSquare(9, 1);
@@ -290,7 +288,7 @@ void ZpxGridUnitTest::solveModeTypingStoresEntriesAndPlusReveals()
     QVERIFY(letterPixels(grid(), gridSquareInside(9, 1), Qt::black) > 0);
     QTest::keyClick(ZpxGridForm, '+');
     QCOMPARE(PuzzleRecord.entry(1, 2), std::uint8_t('O'));
-    QVERIFY(ZpxGridForm->Cheated);
+    QVERIFY(ZpxGridForm->SolverCheated());
     QTest::keyClick(ZpxGridForm, Qt::Key_Return);
     QCOMPARE(PuzzleRecord.entry(2, 2), std::uint8_t(0));
     type("z");
@@ -318,7 +316,7 @@ void ZpxGridUnitTest::solveModeTypingStoresEntriesAndPlusReveals()
     // Showing the window again starts without the cheat mark.
     ZpxGridForm->hide();
     ZpxGridForm->show();
-    QVERIFY(!ZpxGridForm->Cheated);
+    QVERIFY(!ZpxGridForm->SolverCheated());
 }
 
 void ZpxGridUnitTest::markErrorsCrossesWrongAndEmptySquaresOnly()
@@ -346,7 +344,7 @@ void ZpxGridUnitTest::showAnswersDrawsMissingLettersUntilTheNextRepaint()
     showPuzzle(record, ModeSolve);
     const QImage before = grid();
     ZpxGridForm->ShowAnswers();
-    QVERIFY(ZpxGridForm->Cheated);
+    QVERIFY(ZpxGridForm->SolverCheated());
     QCOMPARE(grid().copy(gridSquareInside(1, 1)), before.copy(gridSquareInside(1, 1)));
     for (const auto& [c, r] : {std::pair(2, 1), std::pair(3, 1), std::pair(1, 2), std::pair(3, 2)})
         QVERIFY(letterPixels(grid(), gridSquareInside(c, r), Gray) > 0);

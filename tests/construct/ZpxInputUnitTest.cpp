@@ -27,11 +27,11 @@ namespace {
 
 void fillBusyRecord()
 {
-    resetPuzzle(PuzzleRecord, 12, 9);
-    PuzzleRecord.answer(2, 2) = 'K';
-    PuzzleRecord.squareSlot(2, 2) = 101;
-    PuzzleRecord.setSlotSquare(101, 202);
-    PuzzleRecord.Clues[0].assign("KEEP ME");
+    resetPuzzle(editablePuzzleRecord(), 12, 9);
+    editablePuzzleRecord().answer(2, 2) = 'K';
+    editablePuzzleRecord().squareSlot(2, 2) = 101;
+    editablePuzzleRecord().setSlotSquare(101, 202);
+    editablePuzzleRecord().Clues[0].assign("KEEP ME");
 }
 
 }  // namespace

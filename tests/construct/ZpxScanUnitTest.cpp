@@ -51,7 +51,7 @@ private slots:
 
     void init()
     {
-        PuzzleRecord = afterInput();
+        editablePuzzleRecord() = afterInput();
         Mode = ModeConstruction;
         SelectedWord = 0;
         ZpxGridForm->show();
@@ -78,10 +78,10 @@ private slots:
     void rescanListsEachRepeatingWordOnce()
     {
         ZpxScanForm->show();
-        placeWord(PuzzleRecord, 3, {{2, 1}, {3, 1}, {4, 1}, {5, 1}});
-        placeWord(PuzzleRecord, 1, {{2, 2}, {3, 2}});
-        placeWord(PuzzleRecord, 28, {{8, 1}, {9, 1}, {10, 1}, {11, 1}});
-        placeWord(PuzzleRecord, 27, {{5, 2}});  // E of END: another quotation word
+        placeWord(editablePuzzleRecord(), 3, {{2, 1}, {3, 1}, {4, 1}, {5, 1}});
+        placeWord(editablePuzzleRecord(), 1, {{2, 2}, {3, 2}});
+        placeWord(editablePuzzleRecord(), 28, {{8, 1}, {9, 1}, {10, 1}, {11, 1}});
+        placeWord(editablePuzzleRecord(), 27, {{5, 2}});  // E of END: another quotation word
         QCOMPARE(ZpxScanForm->DupeList->count(), 0);  // nothing changes until the scan runs
         QTest::mouseClick(ZpxScanForm->RescanBtn, Qt::LeftButton);
         QCOMPARE(lines(), QStringList({"A.THE", "bb.STONE", "C.WATER"}));
@@ -91,17 +91,17 @@ private slots:
         QCOMPARE(lines(), QStringList({"A.THE", "bb.STONE", "C.WATER"}));
 
         // A word wrapping from the end of row 1 into row 2: E of STONE and T of THE.
-        clearSlot(PuzzleRecord, letterSlot(5, 28));
-        placeWord(PuzzleRecord, 2, {{11, 1}, {1, 2}});
-        clearSlot(PuzzleRecord, letterSlot(1, 1));
+        clearSlot(editablePuzzleRecord(), letterSlot(5, 28));
+        placeWord(editablePuzzleRecord(), 2, {{11, 1}, {1, 2}});
+        clearSlot(editablePuzzleRecord(), letterSlot(1, 1));
         ZpxScanForm->ScanGrid();
         QCOMPARE(lines(), QStringList({"A. HE", "B.ET", "bb.STON", "C.WATER"}));
     }
 
     void clickingALineSelectsTheWordOnTheGrid()
     {
-        placeWord(PuzzleRecord, 28, {{8, 1}, {9, 1}});
-        placeWord(PuzzleRecord, 3, {{2, 1}});
+        placeWord(editablePuzzleRecord(), 28, {{8, 1}, {9, 1}});
+        placeWord(editablePuzzleRecord(), 3, {{2, 1}});
         ZpxScanForm->show();
         QVERIFY(QTest::qWaitForWindowExposed(ZpxScanForm));
         QCOMPARE(lines(), QStringList({"bb.STO", "C.WA"}));
@@ -120,8 +120,8 @@ private slots:
 
     void lettersOfAllLinesStartInOneColumn()
     {
-        placeWord(PuzzleRecord, 28, {{8, 1}});
-        placeWord(PuzzleRecord, 3, {{2, 1}});
+        placeWord(editablePuzzleRecord(), 28, {{8, 1}});
+        placeWord(editablePuzzleRecord(), 3, {{2, 1}});
         ZpxScanForm->show();
         QVERIFY(QTest::qWaitForWindowExposed(ZpxScanForm));
         QCoreApplication::processEvents();

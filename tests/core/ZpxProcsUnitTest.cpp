@@ -1,4 +1,5 @@
 #include "core/PuzzleFile.h"
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleRecord.h"
 #include "core/SharedState.h"
 #include "core/ZpxProcsUnit.h"
@@ -57,16 +58,18 @@ private slots:
     {
         const QString path = QDir(testFolder()).filePath("kept.zpx");
         ZpxProcs->ResetPuzzle(12, 9);
-        PuzzleRecord.answer(1, 1) = 'K';
+        editablePuzzleRecord().answer(1, 1) = 'K';
         Modified = true;
         ZpxProcs->SavePuzzle(path);
         QVERIFY(!Modified);
 
         Modified = true;
-        PuzzleRecord.answer(1, 1) = 'X';
+        editablePuzzleRecord().answer(1, 1) = 'X';
         ZpxProcs->LoadPuzzle(path);
-        QVERIFY(Modified);  // loading leaves the flag to the caller
+        QVERIFY(!Modified);  // the puzzle read is the one saved
         QCOMPARE(PuzzleRecord.answer(1, 1), std::uint8_t('K'));
+        puzzleEdits().setByline("changed");
+        QVERIFY(Modified);
 
         {
             const ScopedSaveFault failingRename([](SaveStep step, const auto&) { return step == SaveStep::Rename ? EIO : 0; });

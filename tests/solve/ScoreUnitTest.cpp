@@ -127,7 +127,7 @@ private slots:
         QVERIFY2(gridPaintsBeforeCard >= 20, qPrintable(QString::number(gridPaintsBeforeCard)));
 
         // A revealed letter leaves the verdict but adds the note; silence plays nothing.
-        ZpxGridForm->Cheated = true;
+        ZpxGridForm->SetSolverCheated(true);
         SoundMode = 0;
         QCOMPARE(score(&TScoreForm::CancelBtn, seen), ScoreChoice::Nothing);
         QCOMPARE(seen.banner, QStringLiteral("CONGRATULATIONS!"));
@@ -137,12 +137,12 @@ private slots:
 
     void oneEmptySquareIsIncorrect()
     {
-        ZpxGridForm->Cheated = true;
+        ZpxGridForm->SetSolverCheated(true);
         CardSeen seen;
         QCOMPARE(score(&TScoreForm::CancelBtn, seen), ScoreChoice::Nothing);
         QVERIFY(seen.cheatShown);
 
-        PuzzleRecord = entered(OneEmpty);
+        editablePuzzleRecord() = entered(OneEmpty);
         SoundLog sounds;
         QCOMPARE(score(&TScoreForm::ShowErrsBtn, seen), ScoreChoice::ShowErrors);
         QCOMPARE(seen.banner, QStringLiteral("PUZZLE INCORRECT!"));
@@ -158,7 +158,7 @@ private slots:
     {
         const QString path = testFolder() + QStringLiteral("/start-over.zpx");
         PuzzleFileName = path.toStdString();
-        PuzzleRecord = entered(OneEmpty);
+        editablePuzzleRecord() = entered(OneEmpty);
         savePuzzleFile(PuzzleFileName, PuzzleRecord);
         const QByteArray original = fileBytes(path);
 
@@ -183,7 +183,7 @@ private slots:
         QVERIFY(Modified);
         QVERIFY(allEntriesEmpty(PuzzleRecord));
 
-        PuzzleRecord = entered(OneEmpty);
+        editablePuzzleRecord() = entered(OneEmpty);
         QCOMPARE(score(&TScoreForm::StartOverBtn, seen), ScoreChoice::Nothing);
         QVERIFY(!ScoreForm->isVisible());
         QVERIFY(allEntriesEmpty(PuzzleRecord));

@@ -110,8 +110,8 @@ private slots:
         clickListLine(clueList(), 0);
         const int s = ZpxSolveForm->SquareSize;
         QCOMPARE(ZpxSolveForm->CursorX, 0);
-        PuzzleRecord.entry(2, 1) = 'Q';
-        ZpxGridForm->Cheated = false;
+        editablePuzzleRecord().entry(2, 1) = 'Q';
+        ZpxGridForm->SetSolverCheated(false);
         // a: stored as A; Delete: clears Q; +: reveals P and cheats; Backspace: back
         // without erasing; Enter: keeps P; l e: the last two squares.
         QTest::keyClicks(ZpxSolveForm, "a");
@@ -120,7 +120,7 @@ private slots:
         typeKeys({Qt::Key_Return});
         QTest::keyClicks(ZpxSolveForm, "le");
         QCOMPARE(ZpxSolveForm->CursorX, 5 * s);
-        QVERIFY(ZpxGridForm->Cheated);
+        QVERIFY(ZpxGridForm->SolverCheated());
         QVERIFY(Modified);
         QCOMPARE(listLines(clueList()).at(0), QString("Fruit     A __ P L E "));
         QVERIFY(letterPixels(ZpxGridForm->canvas(), gridSquareInside(4, 1), ZpxGridForm->LetterColor) > 0);
@@ -169,8 +169,8 @@ private slots:
         QVERIFY(ZpxMainForm->ScorePuzzle1->isEnabled());
         QVERIFY(ZpxMainForm->Clock1->isEnabled());
         SoundLog sounds;
-        PuzzleRecord.entry(1, 1) = 'A';
-        PuzzleRecord.entry(2, 1) = 'X';
+        editablePuzzleRecord().entry(1, 1) = 'A';
+        editablePuzzleRecord().entry(2, 1) = 'X';
         whenShown(ScoreForm, [] { ScoreForm->ShowErrsBtn->click(); });
         ZpxMainForm->ScorePuzzle1->trigger();
         QCOMPARE(sounds.waves, std::vector<int>{3});
@@ -183,7 +183,7 @@ private slots:
         for (int r = 1; r <= PuzzleRecord.height(); ++r)
             for (int c = 1; c <= PuzzleRecord.width(); ++c)
                 if (!PuzzleRecord.isFilled(c, r))
-                    PuzzleRecord.entry(c, r) = PuzzleRecord.answer(c, r);
+                    editablePuzzleRecord().entry(c, r) = editablePuzzleRecord().answer(c, r);
         ZpxMainForm->Save1->trigger();
         whenShown(ScoreForm, [] { ScoreForm->DeleteBtn->click(); });
         ZpxMainForm->ScorePuzzle1->trigger();

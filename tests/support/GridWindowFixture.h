@@ -30,7 +30,7 @@ inline void createConstructionWindows()
 // Loads `record` in `mode` and shows both windows as a puzzle load does.
 inline void showPuzzle(const TPuzzleRecord& record, std::uint8_t mode)
 {
-    PuzzleRecord = record;
+    editablePuzzleRecord() = record;
     Mode = mode;
     SelectedWord = 0;
     Modified = false;

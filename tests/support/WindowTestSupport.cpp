@@ -1,6 +1,7 @@
 #include "support/WindowTestSupport.h"
 
 #include "app/ApplicationWindowsUnit.h"
+#include "app/WindowRefreshUnit.h"
 #include "app/ZpxMainUnit.h"
 #include "core/SFXUnit.h"
 #include "core/ZpxProcsUnit.h"
@@ -114,6 +115,8 @@ void initWindowTestEnvironment()
         ZpxProcs = new TZpxProcs;
     if (!SoundFX)
         SoundFX = new TSoundFX;
+    // The windows a test creates follow each other as in the program.
+    installWindowRefresh();
 }
 
 QString testFolder()
