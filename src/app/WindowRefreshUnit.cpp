@@ -260,10 +260,12 @@ void afterEntriesCleared()
         ZpxCluesForm->FillClueList();
 }
 
-void celebrateSolvedPuzzle()
+void celebrateSolvedPuzzle(std::function<void()> finished)
 {
     if (ZpxGridForm)
-        ZpxGridForm->Celebrate();
+        ZpxGridForm->Celebrate(std::move(finished));
+    else
+        finished();
 }
 
 void afterPreferencesSaved()

@@ -16,6 +16,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 class QToolButton;
 
 namespace zpx {
@@ -86,13 +87,18 @@ private:
     void FormShow();
     void FormClose();
     void DefEditChange();
+    // Shows "NO MORE CLUES!" for half a second or while the spoken sound
+    // plays; the program goes on meanwhile.
     void NoMoreClues();
+    void endNoMoreClues();
     void placeAnchoredControls();
 
     QString answer;
     // While "NO MORE CLUES!" shows, the window takes no input: a word moved
     // to or a key typed in that half second would land on the wrong word.
     bool noticeShowing = false;
+    QString numberBeforeNotice;
+    QTimer* noticeTimer;
 };
 
 extern TAutoclueForm* AutoclueForm;

@@ -5,6 +5,7 @@
 // app/WindowRefreshUnit.cpp calls the windows affected directly: the one
 // place that shows who refreshes whom.
 
+#include <functional>
 #include <string>
 
 namespace zpx {
@@ -79,8 +80,8 @@ void afterSolveWindowClosed();
 // Start Over emptied every entry of the grid.
 void afterEntriesCleared();
 
-// The puzzle was scored correct: the grid celebrates before the card shows.
-void celebrateSolvedPuzzle();
+// The puzzle was scored correct: the grid celebrates, then `finished` shows the card.
+void celebrateSolvedPuzzle(std::function<void()> finished);
 
 // The preferences were saved: every open window re-reads its look and repaints.
 void afterPreferencesSaved();

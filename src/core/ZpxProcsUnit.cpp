@@ -6,10 +6,7 @@
 #include "core/SFXUnit.h"
 #include "core/ScreenMetricsUnit.h"
 #include "core/SharedState.h"
-#include "core/ZpxApplicationUnit.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -18,11 +15,8 @@ namespace zpx {
 
 TZpxProcs* ZpxProcs = nullptr;
 
-TZpxProcs::TZpxProcs(QObject* parent)
-    : QObject(parent), ZpxTimer(new QTimer(this))
+TZpxProcs::TZpxProcs(QObject* parent) : QObject(parent)
 {
-    ZpxTimer->setSingleShot(true);
-    connectGuarded(ZpxTimer, &QTimer::timeout, this, [this] { ZpxTimerTimer(); });
     ZpxProcsCreate();
 }
 
@@ -70,18 +64,6 @@ std::pair<int, int> TZpxProcs::SlotSquare(int slot)
 bool TZpxProcs::IsComplete()
 {
     return isComplete(PuzzleRecord);
-}
-
-void TZpxProcs::Delay(int milliseconds)
-{
-    ZpxTimer->start(milliseconds);
-    while (ZpxTimer->isActive())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
-
-void TZpxProcs::ZpxTimerTimer()
-{
-    ZpxTimer->stop();
 }
 
 }  // namespace zpx

@@ -5,9 +5,7 @@
 #include "support/WindowTestSupport.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QTimer>
 #include <QtTest>
 
 #include <cerrno>
@@ -23,18 +21,6 @@ private slots:
     {
         qputenv("XDG_DATA_HOME", QDir(testFolder()).filePath("data").toUtf8());
         initWindowTestEnvironment();
-    }
-
-    void delayWaitsWhileEventsGoOn()
-    {
-        bool ran = false;
-        QTimer::singleShot(10, [&ran] { ran = true; });
-        QElapsedTimer clock;
-        clock.start();
-        ZpxProcs->Delay(60);
-        QVERIFY(clock.elapsed() >= 55);
-        QVERIFY(ran);
-        QVERIFY(!ZpxProcs->ZpxTimer->isActive());
     }
 
     void errorMessagePlaysTheErrorSoundUnlessSilent()
