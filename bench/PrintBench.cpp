@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -50,14 +49,13 @@ void PrintEveryLayout(benchmark::State& state)
     const TPuzzleRecord record = test::printPuzzle(30);
     PrintTexts texts{"benchmark", "benchmark", {"THE QUOTATION AS THE BOX SHOWS IT", "ON TWO LINES"}, "AUTHOR"};
     QTemporaryDir folder;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    usePdfOutput(printer);
     PrintChoices choices{true, true, true, true, true};
     long pages = 0;
     for (auto _ : state) {
         int job = 0;
-        PrinterCanvas canvas(printer, [&] { return QDir(folder.path()).filePath(QStringLiteral("job-%1.pdf").arg(++job)); });
+        PdfJobs jobs(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()),
+                     [&] { return QDir(folder.path()).filePath(QStringLiteral("job-%1.pdf").arg(++job)); });
+        PrinterCanvas canvas(jobs);
         PageCounter counter(canvas);
         PrintFields fields;
         PagePrinter printing(counter, record, fields, texts);

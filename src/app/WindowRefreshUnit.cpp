@@ -297,10 +297,12 @@ void TWindowRefresh::afterRevert()
         AcrosticWinForm->FillWordList();
 }
 
-void TWindowRefresh::celebrateSolvedPuzzle()
+void TWindowRefresh::celebrateSolvedPuzzle(std::function<void()> finished)
 {
     if (ZpxGridForm)
-        ZpxGridForm->Celebrate();
+        ZpxGridForm->Celebrate(std::move(finished));
+    else
+        finished();
 }
 
 void TWindowRefresh::afterPreferencesSaved()

@@ -25,7 +25,7 @@ public:
     void beforeGridClick() override;
     void previewGridSquare(int column, int row, bool shown) override;
     void afterSolveWindowClosed() override;
-    void celebrateSolvedPuzzle() override;
+    void celebrateSolvedPuzzle(std::function<void()> finished) override;
     bool solverCheated() override;
     void afterPreferencesSaved() override;
 };

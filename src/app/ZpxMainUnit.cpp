@@ -554,8 +554,7 @@ void TZpxMainForm::HistoryClick(int item)
 
 void TZpxMainForm::Save1Click()
 {
-    runUnderNotice(
-        NoticeSaving, [] { ZpxProcs->SavePuzzle(QString::fromStdString(PuzzleFileName)); }, false);
+    runUnderNotice(NoticeSaving, [] { ZpxProcs->SavePuzzle(QString::fromStdString(PuzzleFileName)); });
 }
 
 void TZpxMainForm::SavePuzzleAs1Click()
@@ -843,16 +842,18 @@ void TZpxMainForm::ScorePuzzle1Click()
     ZpxGridForm->ClearCursor();
     ZpxTitleForm->ClearSelection();
     ZpxCluesForm->FillClueList();
-    switch (ScoreForm->ShowModal()) {
-    case ScoreChoice::ShowErrors:
-        ZpxGridForm->MarkErrors();
-        break;
-    case ScoreChoice::RecycleBin:
-        recycleSolvedPuzzle();
-        break;
-    case ScoreChoice::Nothing:
-        break;
-    }
+    ScoreForm->ShowModal([this](ScoreChoice choice) {
+        switch (choice) {
+        case ScoreChoice::ShowErrors:
+            ZpxGridForm->MarkErrors();
+            break;
+        case ScoreChoice::RecycleBin:
+            recycleSolvedPuzzle();
+            break;
+        case ScoreChoice::Nothing:
+            break;
+        }
+    });
 }
 
 void TZpxMainForm::recycleSolvedPuzzle()

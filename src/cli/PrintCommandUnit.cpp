@@ -1,15 +1,14 @@
-// The print command draws with Qt's printer and fonts: a platform service, hence a unit.
+// The print command draws with Qt's fonts into PDF files: a platform service, hence a unit.
 #include "cli/CliSupport.h"
 
 #include "core/Cp1252.h"
 #include "core/PuzzleFile.h"
 #include "output/PageLayouts.h"
 #include "output/PrinterCanvasUnit.h"
+#include "output/SolutionBoxUnit.h"
 #include "output/SolutionText.h"
-#include "output/ZpxPrintAnsUnit.h"
 
 #include <QGuiApplication>
-#include <QPrinter>
 
 #include <algorithm>
 #include <filesystem>
@@ -97,7 +96,7 @@ int runPrint(const Arguments& args)
         return refuse(error.what());
     }
 
-    // Fonts and the printer need Qt's application object; no display is used.
+    // Fonts need Qt's application object; no display is used.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -113,16 +112,15 @@ int runPrint(const Arguments& args)
     texts.title = forSolver || !parsed.has("--title") ? utf8ToCp1252(titleOf(path)) : utf8ToCp1252(parsed.value("--title"));
     texts.puzzlePageTitle = texts.title;
     const SolutionTexts solution = prepareSolutionTexts(record);
-    for (const QString& line : displayedLines(printedText(solution.quotation), solutionBoxFont(), solutionBoxTextWidth()))
-        texts.quotationLines.push_back(cp1252Text(line));
+    texts.quotationLines = solutionBoxLines(printedText(solution.quotation));
     texts.authorTitle = solution.authorTitle;
 
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(page == "letter" ? QPageSize(QPageSize::Letter) : QPageSize(QPageSize::A4));
-    usePdfOutput(printer);
     int number = 0;
     const QString prefix = QString::fromStdString(parsed.value("--out"));
-    PrinterCanvas canvas(printer, [&] { return QStringLiteral("%1-%2.pdf").arg(prefix).arg(++number); });
+    PdfJobs jobs(QPageLayout(QPageSize(page == "letter" ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                             QMarginsF()),
+                 [&] { return QStringLiteral("%1-%2.pdf").arg(prefix).arg(++number); });
+    PrinterCanvas canvas(jobs);
     PrintFields fields;
     PagePrinter pages(canvas, record, fields, texts);
     try {

@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -42,6 +43,8 @@ constexpr int BarTop = 54;
 constexpr int ButtonWidth = 23;
 constexpr int ButtonHeight = 22;
 constexpr int DividerWidth = 8;
+// How long "NO MORE CLUES!" shows unless the spoken sound decides.
+constexpr int NoMoreCluesMs = 500;
 
 const QColor Navy{0x00, 0x00, 0x80};
 
@@ -188,13 +191,17 @@ QIcon countPicture()
 
 }  // namespace
 
-TAutoclueForm::TAutoclueForm(QWidget* parent) : QWidget(parent, ToolWindowFlags | Qt::WindowStaysOnTopHint)
+TAutoclueForm::TAutoclueForm(QWidget* parent)
+    : QWidget(parent, ToolWindowFlags | Qt::WindowStaysOnTopHint), noticeTimer(new QTimer(this))
 {
     setWindowTitle(QStringLiteral("Autoclue"));
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(12);
     setFont(arial);
     resize(DesignWidth, DesignHeight);
+    noticeTimer->setSingleShot(true);
+    noticeTimer->setInterval(NoMoreCluesMs);
+    connectGuarded(noticeTimer, &QTimer::timeout, this, [this] { endNoMoreClues(); });
 }
 
 void TAutoclueForm::setVisible(bool visible)
@@ -432,28 +439,33 @@ void TAutoclueForm::BlankBtnClick()
     if (noticeShowing)
         return;
     const UndefinedWordSearch found = nextUndefinedWord(PuzzleRecord, CurrentWord);
-    if (found.reachedEnd)
-        NoMoreClues();
     CurrentWord = found.word;
     ShowWord();
+    // Over the word the search ended on, so the notice gives way to its label.
+    if (found.reachedEnd)
+        NoMoreClues();
 }
 
 void TAutoclueForm::NoMoreClues()
 {
     noticeShowing = true;
     DefEdit->setReadOnly(true);
-    const QString remembered = NumLbl->text();
+    numberBeforeNotice = NumLbl->text();
     setTextColour(NumLbl, Qt::red);
     NumLbl->setText(QStringLiteral("NO MORE CLUES!"));
-    ZpxProcs->Delay(5);
+    if (SoundMode >= 2) {
+        SoundFX->PlayWave5([this] { endNoMoreClues(); });
+        return;
+    }
     if (SoundMode == 1)
         SoundFX->PlayWave4();
-    else if (SoundMode >= 2)
-        SoundFX->PlayWave5();
-    if (SoundMode < 2)
-        ZpxProcs->Delay(500);
+    noticeTimer->start();
+}
+
+void TAutoclueForm::endNoMoreClues()
+{
     setTextColour(NumLbl, Navy);
-    NumLbl->setText(remembered);
+    NumLbl->setText(numberBeforeNotice);
     DefEdit->setReadOnly(false);
     noticeShowing = false;
 }

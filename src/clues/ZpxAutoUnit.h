@@ -17,6 +17,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 class QToolButton;
 
 namespace zpx {
@@ -95,7 +96,10 @@ private:
     void FormShow();
     void FormClose();
     void DefEditChange();
+    // Shows "NO MORE CLUES!" for half a second or while the spoken sound
+    // plays; the program goes on meanwhile.
     void NoMoreClues();
+    void endNoMoreClues();
     void placeAnchoredControls();
 
     QString answer;
@@ -104,6 +108,8 @@ private:
     // While "NO MORE CLUES!" shows, the window takes no input: a word moved
     // to or a key typed in that half second would land on the wrong word.
     bool noticeShowing = false;
+    QString numberBeforeNotice;
+    QTimer* noticeTimer;
 };
 
 extern TAutoclueForm* AutoclueForm;

@@ -7,6 +7,7 @@
 #include "core/WindowPlacesUnit.h"
 #include "core/WindowEvents.h"
 #include "core/WindowStyleUnit.h"
+#include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
 #include "solve/Scoring.h"
 #include "solve/SolverKeys.h"
@@ -15,9 +16,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRandomGenerator>
+#include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace zpx {
 
@@ -33,14 +35,23 @@ const QColor& Red = StandardColour::Red;
 
 const QString AcrosticWordLimit = QStringLiteral("Acrostic word is limited to 30 characters.");
 
+// The celebration: passes of letters, each followed by a short pause.
+constexpr int CelebrationPasses = 120;
+constexpr int CelebrationLettersPerPass = 50;
+constexpr int CelebrationPauseMs = 2;
+
 bool solving() { return Mode == ModeSolve; }
 bool gridEditing() { return Mode == ModeGridEditing; }
 
 }  // namespace
 
-TZpxGridForm::TZpxGridForm(QWidget* parent) : TCanvasForm(Qt::white, Closing::OnlyByProgram, parent)
+TZpxGridForm::TZpxGridForm(QWidget* parent)
+    : TCanvasForm(Qt::white, Closing::OnlyByProgram, parent), celebrationTimer(new QTimer(this))
 {
     FormCreate();
+    celebrationTimer->setSingleShot(true);
+    celebrationTimer->setInterval(CelebrationPauseMs);
+    connectGuarded(celebrationTimer, &QTimer::timeout, this, [this] { celebrationPass(); });
 }
 
 void TZpxGridForm::FormCreate()
@@ -306,7 +317,6 @@ void TZpxGridForm::ShowAnswers()
 
 void TZpxGridForm::MarkErrors()
 {
-    ZpxProcs->Delay(5);
     prepareGridCanvas();
     QPainter painter(&Canvas);
     painter.setPen(QPen(Red, 2));
@@ -318,31 +328,46 @@ void TZpxGridForm::MarkErrors()
     update();
 }
 
-void TZpxGridForm::Celebrate()
+void TZpxGridForm::Celebrate(std::function<void()> finished)
+{
+    celebrationFinished = std::move(finished);
+    celebrationPasses = 0;
+    celebrationRandom.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+    celebrationHold = std::make_unique<InputHold>();
+    celebrationPass();
+}
+
+// One pass of letters, the next one a moment later; after the last, the
+// repaint that ends the celebration.
+void TZpxGridForm::celebrationPass()
 {
     static const QColor colours[] = {QColor(0x80, 0x00, 0x00), QColor(0x80, 0x00, 0x80), QColor(0x00, 0x80, 0x80),
                                      QColor(0xFF, 0x00, 0x00), QColor(0x00, 0xFF, 0x00), QColor(0x00, 0x00, 0xFF),
                                      QColor(0xFF, 0x00, 0xFF), QColor(0x00, 0xFF, 0xFF)};
-    QRandomGenerator random(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
     const int columns = PuzzleRecord.width();
     const int rows = PuzzleRecord.height();
-    for (int pass = 0; pass < 120 && columns > 0 && rows > 0; ++pass) {
-        prepareGridCanvas();
-        {
-            QPainter painter(&Canvas);
-            painter.setFont(font());
-            for (int n = 0; n < 50; ++n) {
-                const int i = random.bounded(columns);
-                const int j = random.bounded(rows);
-                painter.setPen(colours[random.bounded(8)]);
-                if (!PuzzleRecord.isFilled(i + 1, j + 1))
-                    drawLetter(painter, i * ScreenSquare, j * ScreenSquare, PuzzleRecord.answer(i + 1, j + 1));
-            }
-        }
-        update();
-        ZpxProcs->Delay(2);
+    if (celebrationPasses == CelebrationPasses || columns <= 0 || rows <= 0) {
+        celebrationHold.reset();
+        Repaint();
+        if (const std::function<void()> finished = std::exchange(celebrationFinished, {}))
+            finished();
+        return;
     }
-    Repaint();
+    ++celebrationPasses;
+    prepareGridCanvas();
+    {
+        QPainter painter(&Canvas);
+        painter.setFont(font());
+        for (int n = 0; n < CelebrationLettersPerPass; ++n) {
+            const int i = celebrationRandom.bounded(columns);
+            const int j = celebrationRandom.bounded(rows);
+            painter.setPen(colours[celebrationRandom.bounded(8)]);
+            if (!PuzzleRecord.isFilled(i + 1, j + 1))
+                drawLetter(painter, i * ScreenSquare, j * ScreenSquare, PuzzleRecord.answer(i + 1, j + 1));
+        }
+    }
+    update();
+    celebrationTimer->start();
 }
 
 void TZpxGridForm::mousePressEvent(QMouseEvent* event)

@@ -9,12 +9,18 @@
 
 #include "construct/GridEditing.h"
 #include "core/CanvasFormUnit.h"
+#include "core/InputHoldUnit.h"
 
 #include <QColor>
 #include <QPoint>
+#include <QRandomGenerator>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
+
+class QTimer;
 
 namespace zpx {
 
@@ -33,7 +39,11 @@ public:
     void ClearCursor();
     void ShowAnswers();
     void MarkErrors();
-    void Celebrate();
+    // The score card's closing animation: passes of answer letters in random
+    // colours at random squares, 2 ms apart, then a repaint; then `finished`
+    // runs. Nothing waits meanwhile, and the program takes no input, as under
+    // a modal window. A celebration started over one still running replaces it.
+    void Celebrate(std::function<void()> finished);
 
     std::optional<GridSquare> cursorSquare() const;
 
@@ -82,8 +92,16 @@ private:
     SquareLook squareLook(GridSquare square) const;
 
     bool Cheated = false;
+    void celebrationPass();
+
     // CursorPoint: the click that set the cursor or the square it moved to.
     std::optional<QPoint> CursorPoint;
+
+    QTimer* celebrationTimer;
+    int celebrationPasses = 0;
+    QRandomGenerator celebrationRandom;
+    std::function<void()> celebrationFinished;
+    std::unique_ptr<InputHold> celebrationHold;
 };
 
 extern TZpxGridForm* ZpxGridForm;

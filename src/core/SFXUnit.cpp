@@ -5,12 +5,11 @@
 #include "core/ZpxApplicationUnit.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QLibrary>
 #include <QTimer>
 
 #include <array>
+#include <utility>
 
 namespace zpx {
 
@@ -23,6 +22,7 @@ std::function<void(int)> activeProbe;
 // Lengths of the recordings in milliseconds, to bound the wait for the end
 // of a sound when no audio device reports it.
 constexpr std::array<int, 7> WaveLengthMs = {710, 8090, 1090, 520, 1100, 1740, 170};
+constexpr int WaveWatchMs = 20;
 
 // Beside the program in the build, in lib/zephyrtrace of an installation.
 WavePlayer* loadWavePlayer()
@@ -41,7 +41,11 @@ WavePlayer* loadWavePlayer()
 
 }  // namespace
 
-TSoundFX::TSoundFX(QObject* parent) : QObject(parent) {}
+TSoundFX::TSoundFX(QObject* parent) : QObject(parent), wave5Watch(new QTimer(this))
+{
+    wave5Watch->setInterval(WaveWatchMs);
+    connectGuarded(wave5Watch, &QTimer::timeout, this, [this] { watchWave5(); });
+}
 
 void TSoundFX::setProbe(std::function<void(int wave)> probe)
 {
@@ -82,26 +86,35 @@ void TSoundFX::PlayQuestion()
         PlayWave6();
 }
 
-// Waits for the end: the sound has begun and stopped again, or its length
-// has passed.
-void TSoundFX::PlayWave5()
+void TSoundFX::PlayWave5(std::function<void()> finished)
 {
+    endWave5();  // the sound cuts off one still playing, and so ends its wait
     play(5);
-    WavePlayer* sounds = activeProbe ? nullptr : player();
-    if (!sounds)
+    wave5Finished = std::move(finished);
+    if (activeProbe || !player()) {
+        endWave5();
         return;
-    QEventLoop loop;
-    QTimer watch;
-    const QDeadlineTimer limit(WaveLengthMs[4] + 200);
-    bool begun = false;
-    connectGuarded(&watch, &QTimer::timeout, &loop, [&] {
-        const bool playing = sounds->isPlaying(5);
-        begun = begun || playing;
-        if ((begun && !playing) || limit.hasExpired())
-            loop.quit();
-    });
-    watch.start(20);
-    loop.exec();
+    }
+    wave5Limit.setRemainingTime(WaveLengthMs[4] + 200);
+    wave5Begun = false;
+    wave5Watch->start();
+}
+
+// The end: the sound has begun and stopped again, or its length has passed
+// (no audio device reports it).
+void TSoundFX::watchWave5()
+{
+    const bool playing = player()->isPlaying(5);
+    wave5Begun = wave5Begun || playing;
+    if ((wave5Begun && !playing) || wave5Limit.hasExpired())
+        endWave5();
+}
+
+void TSoundFX::endWave5()
+{
+    wave5Watch->stop();
+    if (const std::function<void()> finished = std::exchange(wave5Finished, {}))
+        finished();
 }
 
 }  // namespace zpx

@@ -1,9 +1,12 @@
 #pragma once
 // The program's seven recordings. Callers decide from SoundMode whether to play.
 
+#include <QDeadlineTimer>
 #include <QObject>
 
 #include <functional>
+
+class QTimer;
 
 namespace zpx {
 
@@ -19,7 +22,9 @@ public:
     void PlayWave2();  // puzzle solved correctly
     void PlayWave3();  // puzzle incorrect
     void PlayWave4();  // no more clues
-    void PlayWave5();  // no more clues, spoken; returns when it has finished
+    // No more clues, spoken; `finished` runs once it has ended (at once when
+    // nothing plays). Nothing waits meanwhile.
+    void PlayWave5(std::function<void()> finished);
     void PlayWave6();  // question, spoken
     void PlayWave7();  // error
 
@@ -32,9 +37,15 @@ public:
 private:
     void play(int wave);
     WavePlayer* player();
+    void watchWave5();
+    void endWave5();
 
     WavePlayer* loadedPlayer = nullptr;
     bool loadTried = false;
+    QTimer* wave5Watch;
+    QDeadlineTimer wave5Limit;
+    bool wave5Begun = false;
+    std::function<void()> wave5Finished;
 };
 
 extern TSoundFX* SoundFX;

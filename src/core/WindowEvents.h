@@ -10,6 +10,7 @@
 
 #include "core/PuzzleChange.h"
 
+#include <functional>
 #include <string>
 
 namespace zpx {
@@ -58,8 +59,8 @@ public:
     virtual void previewGridSquare(int /*column*/, int /*row*/, bool /*shown*/) {}
     // The solve window closed: the word is no longer selected.
     virtual void afterSolveWindowClosed() {}
-    // The puzzle was scored correct: the grid celebrates before the card shows.
-    virtual void celebrateSolvedPuzzle() {}
+    // The puzzle was scored correct: the grid celebrates, then `finished` shows the card.
+    virtual void celebrateSolvedPuzzle(std::function<void()> finished) { finished(); }
     // Whether the solver revealed a letter or showed the answers since the
     // grid was last shown for this puzzle.
     virtual bool solverCheated() { return false; }

@@ -7,10 +7,7 @@
 #include "core/SFXUnit.h"
 #include "core/ScreenMetricsUnit.h"
 #include "core/SharedState.h"
-#include "core/ZpxApplicationUnit.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -19,11 +16,8 @@ namespace zpx {
 
 TZpxProcs* ZpxProcs = nullptr;
 
-TZpxProcs::TZpxProcs(QObject* parent)
-    : QObject(parent), ZpxTimer(new QTimer(this))
+TZpxProcs::TZpxProcs(QObject* parent) : QObject(parent)
 {
-    ZpxTimer->setSingleShot(true);
-    connectGuarded(ZpxTimer, &QTimer::timeout, this, [this] { ZpxTimerTimer(); });
     ZpxProcsCreate();
 }
 
@@ -76,18 +70,6 @@ std::pair<int, int> TZpxProcs::SlotSquare(int slot)
 bool TZpxProcs::IsComplete()
 {
     return isComplete(PuzzleRecord);
-}
-
-void TZpxProcs::Delay(int milliseconds)
-{
-    ZpxTimer->start(milliseconds);
-    while (ZpxTimer->isActive())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
-
-void TZpxProcs::ZpxTimerTimer()
-{
-    ZpxTimer->stop();
 }
 
 }  // namespace zpx

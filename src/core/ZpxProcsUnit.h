@@ -1,10 +1,9 @@
 #pragma once
-// The shared services every window calls: the puzzle file, the error box,
-// the timed wait and the settings store.
+// The shared services every window calls: the puzzle file, the error box
+// and the settings store.
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <memory>
 #include <stdexcept>
@@ -36,7 +35,6 @@ public:
     void ResetPuzzle(int width, int height);
     std::pair<int, int> SlotSquare(int slot);
     bool IsComplete();
-    void Delay(int milliseconds);
 
     // Settings under SettingsKey; the default's type is the value's type.
     QString ReadSetting(const QString& name, const QString& defaultValue);
@@ -49,11 +47,8 @@ public:
     void WriteSetting(const QString& name, bool value);
     void WriteBounds(const QString& name, int left, int top, int width, int height);
 
-    QTimer* ZpxTimer;
-
 private:
     void ZpxProcsCreate();
-    void ZpxTimerTimer();
 };
 
 // Settings written while a batch lives reach the store together, in one

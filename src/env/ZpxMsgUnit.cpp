@@ -2,13 +2,14 @@
 
 #include "core/WindowPlacesUnit.h"
 #include "core/WindowStyleUnit.h"
-#include "core/ZpxProcsUnit.h"
+#include "core/ZpxApplicationUnit.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 
 namespace zpx {
 
@@ -18,6 +19,8 @@ namespace {
 
 constexpr int PictureWidth = 34;
 constexpr int PictureHeight = 31;
+// How long the notice stays up after the work.
+constexpr int ReadingTimeMs = 1000;
 const QColor Navy(0x00, 0x00, 0x80);
 
 QPixmap emptyPicture()
@@ -112,6 +115,11 @@ TInfoWin::TInfoWin(QWidget* parent)
     PanelText->setPalette(navyText);
     Image1 = new QLabel(Panel1);
     Image1->setGeometry(14, 19, PictureWidth, PictureHeight);
+
+    ReadingTimer = new QTimer(this);
+    ReadingTimer->setSingleShot(true);
+    ReadingTimer->setInterval(ReadingTimeMs);
+    connectGuarded(ReadingTimer, &QTimer::timeout, this, [this] { close(); });
 }
 
 void TInfoWin::showEvent(QShowEvent* event)
@@ -142,19 +150,32 @@ void TInfoWin::FormClose()
     Image1->clear();
 }
 
-void showNotice(std::uint8_t kind, bool paintFirst)
+void TInfoWin::ShowNotice()
+{
+    ReadingTimer->stop();
+    if (isVisible())
+        FormShow();
+    else
+        show();
+}
+
+void TInfoWin::CloseAfterReading()
+{
+    ReadingTimer->start();
+}
+
+void showNotice(std::uint8_t kind)
 {
     InfoWin->NoticeKind = kind;
-    InfoWin->show();
-    if (paintFirst)
-        ZpxProcs->Delay(5);
+    InfoWin->ShowNotice();
 }
 
 void closeNotice(bool afterWork)
 {
     if (afterWork)
-        ZpxProcs->Delay(1000);
-    InfoWin->close();
+        InfoWin->CloseAfterReading();
+    else
+        InfoWin->close();
 }
 
 }  // namespace zpx

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QFrame;
+class QTimer;
 
 namespace zpx {
 
@@ -31,6 +32,12 @@ public:
     QLabel* PanelText;
     QLabel* Image1;
 
+    // Shows the notice of NoticeKind, also over one still up.
+    void ShowNotice();
+    // Closes the notice a second from now, so it can be read; the program
+    // goes on meanwhile, and a notice shown again stays.
+    void CloseAfterReading();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -38,25 +45,27 @@ protected:
 private:
     void FormShow();
     void FormClose();
+
+    QTimer* ReadingTimer;
 };
 
 extern TInfoWin* InfoWin;
 
-// Runs `work` under the notice of `kind`: shown, given a moment to paint
-// (unless `paintFirst` is false, as Save has it), left up a second after the
-// work so it can be read, then closed. A failing work closes it at once and
-// its failure goes on to the caller.
+// Runs `work` under the notice of `kind`: shown, left up a second after the
+// work so it can be read, then closed by a timer; nothing waits for that
+// second, so no command runs inside another. A failing work closes the
+// notice at once and its failure goes on to the caller.
 template <typename Work>
-void runUnderNotice(std::uint8_t kind, Work&& work, bool paintFirst = true);
+void runUnderNotice(std::uint8_t kind, Work&& work);
 
 // The two halves of runUnderNotice, for callers that cannot pass their work along.
-void showNotice(std::uint8_t kind, bool paintFirst);
+void showNotice(std::uint8_t kind);
 void closeNotice(bool afterWork);
 
 template <typename Work>
-void runUnderNotice(std::uint8_t kind, Work&& work, bool paintFirst)
+void runUnderNotice(std::uint8_t kind, Work&& work)
 {
-    showNotice(kind, paintFirst);
+    showNotice(kind);
     try {
         work();
     } catch (...) {

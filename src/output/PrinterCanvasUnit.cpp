@@ -2,7 +2,7 @@
 
 #include "core/Cp1252.h"
 
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QTextLayout>
 
 namespace zpx {
@@ -38,6 +38,19 @@ QFont qtFont(const PrintFont& font, QPaintDevice* device)
     return made;
 }
 
+// The resolution of Qt's printer in high resolution, so PDF pages measure as printed ones.
+constexpr int PdfDotsPerInch = 1200;
+
+std::unique_ptr<QPdfWriter> pdfWriter(const QString& file, const QPageLayout& layout)
+{
+    auto writer = std::make_unique<QPdfWriter>(file);
+    writer->setResolution(PdfDotsPerInch);
+    QPageLayout wholeSheet = layout;
+    wholeSheet.setMode(QPageLayout::FullPageMode);
+    writer->setPageLayout(wholeSheet);
+    return writer;
+}
+
 }  // namespace
 
 QString printedText(std::string_view cp1252)
@@ -50,16 +63,30 @@ std::string cp1252Text(const QString& text)
     return utf8ToCp1252(text.toStdString());
 }
 
-PrinterCanvas::PrinterCanvas(QPrinter& printer, std::function<QString()> nextPdfFile)
-    : printer(printer), nextPdfFile(std::move(nextPdfFile))
+PdfJobs::PdfJobs(const QPageLayout& layout, std::function<QString()> nextFile)
+    : nextFile(std::move(nextFile)), writer(pdfWriter(QString(), layout))
 {
-    portrait = printer.pageLayout().orientation() == QPageLayout::Portrait;
 }
 
-void usePdfOutput(QPrinter& printer)
+PdfJobs::~PdfJobs() = default;
+
+QPagedPaintDevice& PdfJobs::device()
 {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setFullPage(true);
+    return *writer;
+}
+
+// A writer's file is fixed when it is made, so each job gets a new one of the same layout.
+QString PdfJobs::startJob(const QString& title)
+{
+    const QString file = nextFile();
+    writer = pdfWriter(file, writer->pageLayout());
+    writer->setTitle(title);
+    return file;
+}
+
+PrinterCanvas::PrinterCanvas(PageTarget& target) : target(target)
+{
+    portrait = target.device().pageLayout().orientation() == QPageLayout::Portrait;
 }
 
 PrinterCanvas::~PrinterCanvas()
@@ -81,19 +108,14 @@ bool PrinterCanvas::jobPortrait() const
 void PrinterCanvas::setPortrait(bool asPortrait)
 {
     portrait = asPortrait;
-    printer.setPageOrientation(asPortrait ? QPageLayout::Portrait : QPageLayout::Landscape);
+    target.device().setPageOrientation(asPortrait ? QPageLayout::Portrait : QPageLayout::Landscape);
 }
 
 void PrinterCanvas::beginJob(bool asPortrait, const std::string& title)
 {
     setPortrait(asPortrait);
-    printer.setDocName(printedText(title));
-    QString file;
-    if (nextPdfFile) {
-        file = nextPdfFile();
-        printer.setOutputFileName(file);
-    }
-    if (!painter.begin(&printer))
+    const QString file = target.startJob(printedText(title));
+    if (!painter.begin(&target.device()))
         throw PrintError(file.isEmpty() ? "The printer did not accept the print job."
                                         : "The print job could not be written to " + file.toStdString() + ".");
     if (!file.isEmpty())
@@ -102,7 +124,7 @@ void PrinterCanvas::beginJob(bool asPortrait, const std::string& title)
 
 void PrinterCanvas::newPage()
 {
-    if (!printer.newPage())
+    if (!target.device().newPage())
         throw PrintError("The printer did not accept a new page.");
 }
 
@@ -114,17 +136,17 @@ void PrinterCanvas::endJob()
 
 int PrinterCanvas::pageWidth()
 {
-    return printer.width();
+    return target.device().width();
 }
 
 int PrinterCanvas::pageHeight()
 {
-    return printer.height();
+    return target.device().height();
 }
 
 int PrinterCanvas::dotsPerInch()
 {
-    return printer.logicalDpiX();
+    return target.device().logicalDpiX();
 }
 
 const PrinterCanvas::LoadedFont& PrinterCanvas::loaded(const PrintFont& font)
@@ -132,8 +154,9 @@ const PrinterCanvas::LoadedFont& PrinterCanvas::loaded(const PrintFont& font)
     for (const LoadedFont& known : fonts)
         if (known.key == font)
             return known;
-    const QFont made = qtFont(font, &printer);
-    return fonts.emplace_back(LoadedFont{font, made, QFontMetrics(made, &printer)});
+    QPagedPaintDevice* const device = &target.device();
+    const QFont made = qtFont(font, device);
+    return fonts.emplace_back(LoadedFont{font, made, QFontMetrics(made, device)});
 }
 
 void PrinterCanvas::setFont(const PrintFont& font)

@@ -1,20 +1,22 @@
 #pragma once
-// The page layouts drawn on Qt's printer: device pixels, one QPainter
-// session per print job. Without a system printer every job becomes a PDF
-// file of its own.
+// The page layouts drawn with Qt's GUI module on a paged device (a printer
+// or a PDF file): device pixels, one QPainter session per print job.
 
 #include "output/PrintDevice.h"
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QPageLayout>
 #include <QPainter>
 #include <QStringList>
 
-#include <functional>
-#include <stdexcept>
 #include <deque>
+#include <functional>
+#include <memory>
+#include <stdexcept>
 
-class QPrinter;
+class QPagedPaintDevice;
+class QPdfWriter;
 
 namespace zpx {
 
@@ -24,11 +26,35 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Where print jobs go: the device pages are measured on, and drawn on while
+// a job is open.
+class PageTarget {
+public:
+    virtual ~PageTarget() = default;
+    virtual QPagedPaintDevice& device() = 0;
+    // Readies device() for a job titled `title`; returns the PDF file the job
+    // writes, or an empty name for a printer.
+    virtual QString startJob(const QString& title) = 0;
+};
+
+// Every job a PDF file of its own, named by `nextFile` as the job begins,
+// drawn on the whole sheet as on a printer without unprintable edges.
+class PdfJobs : public PageTarget {
+public:
+    PdfJobs(const QPageLayout& layout, std::function<QString()> nextFile);
+    ~PdfJobs() override;
+
+    QPagedPaintDevice& device() override;
+    QString startJob(const QString& title) override;
+
+private:
+    std::function<QString()> nextFile;
+    std::unique_ptr<QPdfWriter> writer;
+};
+
 class PrinterCanvas : public PrintDevice {
 public:
-    // With `nextPdfFile`, every job is written to the PDF file it names (the
-    // printer set up by usePdfOutput); otherwise jobs go to the printer.
-    explicit PrinterCanvas(QPrinter& printer, std::function<QString()> nextPdfFile = {});
+    explicit PrinterCanvas(PageTarget& target);
     ~PrinterCanvas() override;
     PrinterCanvas(const PrinterCanvas&) = delete;
     PrinterCanvas& operator=(const PrinterCanvas&) = delete;
@@ -62,8 +88,7 @@ private:
     };
     const LoadedFont& loaded(const PrintFont& font);
 
-    QPrinter& printer;
-    std::function<QString()> nextPdfFile;
+    PageTarget& target;
     QPainter painter;
     bool portrait = true;
     const LoadedFont* current = nullptr;
@@ -71,10 +96,6 @@ private:
     QBrush brush{Qt::white};
     int penWidth = 1;
 };
-
-// Print jobs become PDF files drawn on the whole sheet, as on a printer
-// without unprintable edges.
-void usePdfOutput(QPrinter& printer);
 
 // The lines in which a text box `width` pixels wide, in `font`, shows `text`:
 // its own line breaks and the breaks of word wrap.

@@ -4,6 +4,7 @@
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "output/PrinterCanvasUnit.h"
+#include "output/SolutionBoxUnit.h"
 #include "output/SolutionText.h"
 
 #include <QLineEdit>
@@ -15,26 +16,6 @@ namespace zpx {
 
 TZpxPrintAnsForm* ZpxPrintAnsForm = nullptr;
 
-namespace {
-
-constexpr int BoxWidth = 382;
-// The quotation box has no border; its text keeps the document's margin on each side.
-constexpr int BoxTextMargin = 4;
-
-}  // namespace
-
-QFont solutionBoxFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    return font;
-}
-
-int solutionBoxTextWidth()
-{
-    return BoxWidth - 2 * BoxTextMargin;
-}
-
 TZpxPrintAnsForm::TZpxPrintAnsForm(QWidget* parent) : QDialog(parent, ToolWindowFlags)
 {
     setWindowTitle(QStringLiteral("Format Solution"));
@@ -45,10 +26,10 @@ TZpxPrintAnsForm::TZpxPrintAnsForm(QWidget* parent) : QDialog(parent, ToolWindow
 void TZpxPrintAnsForm::createComponents()
 {
     QuoteMemo = new QPlainTextEdit(this);
-    QuoteMemo->setGeometry(2, 8, BoxWidth, 196);
+    QuoteMemo->setGeometry(2, 8, SolutionBoxWidth, 196);
     QuoteMemo->setFrameStyle(QFrame::NoFrame);
     QuoteMemo->setFont(solutionBoxFont());
-    QuoteMemo->document()->setDocumentMargin(BoxTextMargin);
+    QuoteMemo->document()->setDocumentMargin(SolutionBoxTextMargin);
     QuoteMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QuoteMemo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     QStringList sample{QStringLiteral("1234567890123456789012345678901")};
@@ -57,7 +38,7 @@ void TZpxPrintAnsForm::createComponents()
     QuoteMemo->setPlainText(sample.join(QLatin1Char('\n')));
 
     AuthorEd = new QLineEdit(this);
-    AuthorEd->setGeometry(2, 218, BoxWidth, 24);
+    AuthorEd->setGeometry(2, 218, SolutionBoxWidth, 24);
     AuthorEd->setFrame(false);
     AuthorEd->setFont(solutionBoxFont());
 
@@ -109,10 +90,7 @@ std::vector<std::string> TZpxPrintAnsForm::QuotationLines()
 {
     if (!QuoteMemo)
         createComponents();
-    std::vector<std::string> lines;
-    for (const QString& line : displayedLines(QuoteMemo->toPlainText(), QuoteMemo->font(), solutionBoxTextWidth()))
-        lines.push_back(cp1252Text(line));
-    return lines;
+    return solutionBoxLines(QuoteMemo->toPlainText());
 }
 
 std::string TZpxPrintAnsForm::AuthorTitleLine()

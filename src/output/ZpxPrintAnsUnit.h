@@ -51,8 +51,4 @@ private:
 
 extern TZpxPrintAnsForm* ZpxPrintAnsForm;
 
-// The quotation box's font and the width its lines wrap at, for zpxtool.
-QFont solutionBoxFont();
-int solutionBoxTextWidth();
-
 }  // namespace zpx

@@ -49,6 +49,29 @@ const LayoutBox LayoutBoxes[] = {
 };
 const char* const GraySetting = "PrintGSq";
 
+// Jobs for the system's printer, as Printer Setup left it.
+class PrinterJobs : public PageTarget {
+public:
+    explicit PrinterJobs(QPrinter& printer) : printer(printer) {}
+
+    QPagedPaintDevice& device() override { return printer; }
+
+    QString startJob(const QString& title) override
+    {
+        printer.setDocName(title);
+        return {};
+    }
+
+private:
+    QPrinter& printer;
+};
+
+// Without a system printer the jobs are PDF files on the sheet Printer Setup chose.
+PdfJobs pdfJobs(std::function<QString()> nextFile)
+{
+    return PdfJobs(ProgramPrinter()->pageLayout(), std::move(nextFile));
+}
+
 QPixmap transparentPicture(int width, int height)
 {
     QPixmap picture(width, height);
@@ -247,9 +270,10 @@ void TZpxPrintForm::FormShow()
         DefChk->setChecked(false);
     }
     PrintBar->setValue(0);
-    if (!systemHasPrinter())
-        usePdfOutput(*ProgramPrinter());
-    PrinterCanvas canvas(*ProgramPrinter());
+    // Measured on what the jobs will go to.
+    PrinterJobs printer(*ProgramPrinter());
+    PdfJobs files = pdfJobs({});
+    PrinterCanvas canvas(systemHasPrinter() ? static_cast<PageTarget&>(printer) : files);
     const PrintTexts none;
     PagePrinter(canvas, PuzzleRecord, Fields, none).measureLines(ZpxProcs->ReadSetting(QStringLiteral("PageBottomMargin"), 0));
     ZpxPrintAnsForm->PrepareSolution();
@@ -315,7 +339,8 @@ PrintTexts TZpxPrintForm::pageTexts(const std::string& puzzlePageTitle)
 bool TZpxPrintForm::printJobs(const std::function<void(PrinterCanvas&)>& print)
 {
     if (systemHasPrinter()) {
-        PrinterCanvas canvas(*ProgramPrinter());
+        PrinterJobs jobs(*ProgramPrinter());
+        PrinterCanvas canvas(jobs);
         print(canvas);
         return true;
     }
@@ -330,18 +355,18 @@ bool TZpxPrintForm::printJobs(const std::function<void(PrinterCanvas&)>& print)
             return false;
         ZpxProcs->WriteSetting(PdfFolderSetting, folder);
     }
-    usePdfOutput(*ProgramPrinter());
     // Named after the puzzle, numbered past the files already there.
     const QDir into(folder);
     const QString base = puzzleTitle().isEmpty() ? QStringLiteral("puzzle") : puzzleTitle();
     int number = 0;
-    PrinterCanvas canvas(*ProgramPrinter(), [&] {
+    PdfJobs jobs = pdfJobs([&] {
         QString file;
         do
             file = into.filePath(QStringLiteral("%1-%2.pdf").arg(base).arg(++number));
         while (QFileInfo::exists(file));
         return file;
     });
+    PrinterCanvas canvas(jobs);
     print(canvas);
     return true;
 }

@@ -119,25 +119,26 @@ TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent, ToolWindowFlags | Qt::
                   "closing the card chooses nothing");
 }
 
-ScoreChoice TScoreForm::ShowModal()
+void TScoreForm::ShowModal(std::function<void(ScoreChoice)> chosen)
 {
-    // Scored before exec, so the celebration has ended when the card appears.
-    FormShow();
-    return static_cast<ScoreChoice>(exec());
+    const auto showCard = [this, chosen = std::move(chosen)] { chosen(static_cast<ScoreChoice>(exec())); };
+    if (FormShow())
+        windowEvents().celebrateSolvedPuzzle(showCard);
+    else
+        showCard();
 }
 
-void TScoreForm::FormShow()
+bool TScoreForm::FormShow()
 {
     if (puzzleCorrect(PuzzleRecord)) {
         if (SoundMode > 0)
             SoundFX->PlayWave2();
-        windowEvents().celebrateSolvedPuzzle();
         ShowErrsBtn->setEnabled(false);
         DeleteBtn->setEnabled(true);
         setTextColour(BannerLbl, Navy);
         BannerLbl->setText(QStringLiteral("CONGRATULATIONS!"));
         CheatLbl->setVisible(windowEvents().solverCheated());
-        return;
+        return true;
     }
     ShowErrsBtn->setEnabled(true);
     DeleteBtn->setEnabled(false);
@@ -147,6 +148,7 @@ void TScoreForm::FormShow()
     BannerLbl->setText(QStringLiteral("PUZZLE INCORRECT!"));
     // A cheat note under a wrong verdict would be left over from an earlier scoring.
     CheatLbl->hide();
+    return false;
 }
 
 void TScoreForm::StartOverBtnClick()

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 
@@ -23,8 +25,9 @@ class TScoreForm : public QDialog {
 public:
     explicit TScoreForm(QWidget* parent = nullptr);
 
-    // Scores the puzzle, shows the card modally and returns the solver's choice.
-    ScoreChoice ShowModal();
+    // Scores the puzzle and shows the card modally, a solved puzzle's once
+    // its celebration has ended; `chosen` gets the solver's choice.
+    void ShowModal(std::function<void(ScoreChoice)> chosen);
 
     QLabel* Image1;
     QLabel* BannerLbl;
@@ -35,7 +38,8 @@ public:
     QPushButton* CancelBtn;
 
 private:
-    void FormShow();
+    // Sets the card for the verdict; answers whether the puzzle is solved.
+    bool FormShow();
     void StartOverBtnClick();
 };
 

@@ -6,9 +6,7 @@
 #include "support/WindowTestSupport.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QTimer>
 #include <QtTest>
 
 #include <cerrno>
@@ -24,18 +22,6 @@ private slots:
     {
         qputenv("XDG_DATA_HOME", QDir(testFolder()).filePath("data").toUtf8());
         initWindowTestEnvironment();
-    }
-
-    void delayWaitsWhileEventsGoOn()
-    {
-        bool ran = false;
-        QTimer::singleShot(10, [&ran] { ran = true; });
-        QElapsedTimer clock;
-        clock.start();
-        ZpxProcs->Delay(60);
-        QVERIFY(clock.elapsed() >= 55);
-        QVERIFY(ran);
-        QVERIFY(!ZpxProcs->ZpxTimer->isActive());
     }
 
     void errorMessagePlaysTheErrorSoundUnlessSilent()

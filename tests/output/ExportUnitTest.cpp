@@ -35,17 +35,12 @@ QByteArray fileBytes(const QString& path)
     return file.readAll();
 }
 
-// What the notice shows while `work` runs, half-way through its closing wait.
-QString noticeDuring(const std::function<void()>& work)
+// What the notice shows when `work` is done; it closes a moment later.
+QString noticeAfter(const std::function<void()>& work)
 {
-    QString seen;
-    // Gone with this call, so a command that never waits leaves no look pending.
-    QTimer look;
-    look.setSingleShot(true);
-    QObject::connect(&look, &QTimer::timeout, [&seen] { seen = InfoWin->isVisible() ? InfoWin->PanelText->text() : QString(); });
-    look.start(300);
     work();
-    return seen;
+    const QString seen = InfoWin->isVisible() ? InfoWin->PanelText->text() : QString();
+    return QTest::qWaitFor([] { return !InfoWin->isVisible(); }, 5000) ? seen : QStringLiteral("(the notice stayed)");
 }
 
 // One export command of the Special menu and what its save dialog proposes.
@@ -93,7 +88,7 @@ private slots:
             ScriptedDialogs dialogs;
             const QString extension = QString::fromLatin1(command.proposed).section('.', 1);
             dialogs.files = {out.filePath("Out." + extension)};
-            QCOMPARE(noticeDuring([&] { (ZpxMainForm->*command.item)->trigger(); }), QString("Exporting puzzle ...  "));
+            QCOMPARE(noticeAfter([&] { (ZpxMainForm->*command.item)->trigger(); }), QString("Exporting puzzle ...  "));
             QVERIFY(!InfoWin->isVisible());
             QCOMPARE(dialogs.fileRequests.size(), 1);
             const FileDialogRequest& request = dialogs.fileRequests.front();
@@ -111,7 +106,7 @@ private slots:
 
             // Cancel writes nothing and shows no notice.
             dialogs.files = {QString()};
-            QCOMPARE(noticeDuring([&] { (ZpxMainForm->*command.item)->trigger(); }), QString());
+            QCOMPARE(noticeAfter([&] { (ZpxMainForm->*command.item)->trigger(); }), QString());
             QVERIFY(!QDir(folder("out")).exists());
         }
     }
@@ -133,7 +128,7 @@ private slots:
         for (QAction* item : {ZpxMainForm->GridtoClipboard1, ZpxMainForm->SolutiontoClipboard1,
                               ZpxMainForm->RTFGridtoClipboard1}) {
             clipboard->clear();
-            QCOMPARE(noticeDuring([&] { item->trigger(); }), QString("Exporting puzzle ...  "));
+            QCOMPARE(noticeAfter([&] { item->trigger(); }), QString("Exporting puzzle ...  "));
             const QMimeData* data = clipboard->mimeData();
             for (const QString& type : PictureTypes)
                 QVERIFY2(data->hasFormat(type), qPrintable(item->text() + " " + type));

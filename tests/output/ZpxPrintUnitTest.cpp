@@ -163,16 +163,11 @@ private slots:
     {
         openPuzzle(puzzle, true);
         const int job = pdfs.entryList(QDir::Files).size() + 1;
-        QString notice;
-        bool dialogShown = true;
-        QTimer::singleShot(300, InfoWin, [&] {
-            notice = InfoWin->isVisible() ? InfoWin->PanelText->text() : QString();
-            dialogShown = ZpxPrintForm->isVisible();
-        });
         ZpxMainForm->Print1->trigger();
-        QCOMPARE(notice, QString("Printing puzzle ...   "));
-        QVERIFY(!dialogShown);
-        QVERIFY(!InfoWin->isVisible());
+        QVERIFY(InfoWin->isVisible());
+        QCOMPARE(InfoWin->PanelText->text(), QString("Printing puzzle ...   "));
+        QVERIFY(!ZpxPrintForm->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!InfoWin->isVisible(), 5000);
         const QString page = poppler("pdftotext", pdf(job));
         QVERIFY2(page.contains("\u201Cprintme\u201D") && page.contains("SOLUTION"), qPrintable(page));
         QVERIFY(!QFile::exists(pdf(job + 1)));

@@ -13,6 +13,8 @@
 
 #include <cerrno>
 #include <functional>
+#include <memory>
+#include <optional>
 
 using namespace zpx;
 using namespace zpx::test;
@@ -43,10 +45,18 @@ struct CardSeen {
     bool deleteEnabled = false;
 };
 
-// Runs `answer` once the card shows: a correct score celebrates in nested event loops first.
+// Runs `answer` once the card shows: a correct score celebrates first.
 void whenCardShows(const std::function<void()>& answer)
 {
     whenShown(ScoreForm, answer);
+}
+
+// Scores the puzzle; the solver's choice once the card has closed.
+std::optional<ScoreChoice> showCard()
+{
+    const auto chosen = std::make_shared<std::optional<ScoreChoice>>();
+    ScoreForm->ShowModal([chosen](ScoreChoice choice) { *chosen = choice; });
+    return QTest::qWaitFor([chosen] { return chosen->has_value(); }, 10000) ? *chosen : std::nullopt;
 }
 
 bool allEntriesEmpty(const TPuzzleRecord& record)
@@ -73,7 +83,7 @@ class ScoreUnitTest : public QObject {
     int gridPaintsBeforeCard = 0;
 
     // Scores the puzzle and answers the card with `button`.
-    ScoreChoice score(QPushButton* TScoreForm::*button, CardSeen& seen)
+    std::optional<ScoreChoice> score(QPushButton* TScoreForm::*button, CardSeen& seen)
     {
         gridPaintsBeforeCard = 0;
         whenCardShows([&seen, button] {
@@ -85,7 +95,7 @@ class ScoreUnitTest : public QObject {
                     ScoreForm->DeleteBtn->isEnabled()};
             (ScoreForm->*button)->click();
         });
-        return ScoreForm->ShowModal();
+        return showCard();
     }
 
 public:
@@ -116,7 +126,7 @@ private slots:
     {
         SoundLog sounds;
         CardSeen seen;
-        QCOMPARE(score(&TScoreForm::DeleteBtn, seen), ScoreChoice::RecycleBin);
+        QCOMPARE(score(&TScoreForm::DeleteBtn, seen), std::optional(ScoreChoice::RecycleBin));
         QVERIFY(seen.modal);
         QCOMPARE(seen.banner, QStringLiteral("CONGRATULATIONS!"));
         QCOMPARE(seen.bannerColour, QColor(0x00, 0x00, 0x80));
@@ -129,7 +139,7 @@ private slots:
         // A revealed letter leaves the verdict but adds the note; silence plays nothing.
         ZpxGridForm->SetSolverCheated(true);
         SoundMode = 0;
-        QCOMPARE(score(&TScoreForm::CancelBtn, seen), ScoreChoice::Nothing);
+        QCOMPARE(score(&TScoreForm::CancelBtn, seen), std::optional(ScoreChoice::Nothing));
         QCOMPARE(seen.banner, QStringLiteral("CONGRATULATIONS!"));
         QVERIFY(seen.cheatShown);
         QCOMPARE(sounds.waves, std::vector<int>{2});
@@ -139,12 +149,12 @@ private slots:
     {
         ZpxGridForm->SetSolverCheated(true);
         CardSeen seen;
-        QCOMPARE(score(&TScoreForm::CancelBtn, seen), ScoreChoice::Nothing);
+        QCOMPARE(score(&TScoreForm::CancelBtn, seen), std::optional(ScoreChoice::Nothing));
         QVERIFY(seen.cheatShown);
 
         editablePuzzleRecord() = entered(OneEmpty);
         SoundLog sounds;
-        QCOMPARE(score(&TScoreForm::ShowErrsBtn, seen), ScoreChoice::ShowErrors);
+        QCOMPARE(score(&TScoreForm::ShowErrsBtn, seen), std::optional(ScoreChoice::ShowErrors));
         QCOMPARE(seen.banner, QStringLiteral("PUZZLE INCORRECT!"));
         QCOMPARE(seen.bannerColour, Red);
         QVERIFY(!seen.cheatShown);
@@ -175,7 +185,7 @@ private slots:
             cardStayed = ScoreForm->isVisible();
             ScoreForm->CancelBtn->click();
         });
-        QCOMPARE(ScoreForm->ShowModal(), ScoreChoice::Nothing);
+        QCOMPARE(showCard(), std::optional(ScoreChoice::Nothing));
         QVERIFY(cardStayed);
         QCOMPARE(dialogs.messages.size(), 1);
         QCOMPARE(dialogs.messages.last().text, QStringLiteral("Disk full"));
@@ -184,7 +194,7 @@ private slots:
         QVERIFY(allEntriesEmpty(PuzzleRecord));
 
         editablePuzzleRecord() = entered(OneEmpty);
-        QCOMPARE(score(&TScoreForm::StartOverBtn, seen), ScoreChoice::Nothing);
+        QCOMPARE(score(&TScoreForm::StartOverBtn, seen), std::optional(ScoreChoice::Nothing));
         QVERIFY(!ScoreForm->isVisible());
         QVERIFY(allEntriesEmpty(PuzzleRecord));
         QVERIFY(!Modified);

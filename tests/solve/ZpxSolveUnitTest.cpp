@@ -187,7 +187,7 @@ private slots:
         ZpxMainForm->Save1->trigger();
         whenShown(ScoreForm, [] { ScoreForm->DeleteBtn->click(); });
         ZpxMainForm->ScorePuzzle1->trigger();
-        QVERIFY(!QFile::exists(puzzle));
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(puzzle), 5000);
         QCOMPARE(ZpxMainForm->Byline->text(), QString("!!! DELETED !!!"));
         QVERIFY(!ZpxGridForm->isVisible());
         QVERIFY(!ZpxCluesForm->isVisible());

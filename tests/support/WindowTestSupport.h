@@ -64,8 +64,8 @@ void openPuzzle(const QString& path, bool solving);
 // tests may put puzzle files there.
 QString testFolder();
 
-// Runs `answer` once `window` shows: a modal window may open only after
-// nested event loops (a celebration, a timed wait) have run.
+// Runs `answer` once `window` shows: a modal window may open only after a
+// wait (the celebration before the score card) has run.
 void whenShown(QWidget* window, const std::function<void()>& answer);
 
 // Removes every stored setting.

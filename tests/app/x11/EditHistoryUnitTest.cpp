@@ -56,14 +56,19 @@ void clickSquare(GridSquare square)
     QTest::mouseClick(ZpxGridForm, Qt::LeftButton, {}, QPoint((square.column - 1) * s + s / 2, (square.row - 1) * s + s / 2));
 }
 
+// The keys reach the menus once the window manager has made the window active, as a person's would.
 void press(QWidget* window, Qt::KeyboardModifiers modifiers, int times = 1)
 {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
     for (int n = 0; n < times; ++n)
         QTest::keyClick(window, Qt::Key_Z, modifiers);
 }
 
 void save()
 {
+    ZpxGridForm->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ZpxGridForm));
     QTest::keyClick(ZpxGridForm, Qt::Key_S, Qt::ControlModifier);
 }
 
