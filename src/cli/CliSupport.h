@@ -1,6 +1,6 @@
 #pragma once
 // What the zpxtool commands share: the command table entry, exit codes,
-// option parsing and JSON text.
+// option parsing and refusals.
 
 #include "core/PuzzleRecord.h"
 
@@ -48,9 +48,6 @@ struct ParsedArguments {
 // Options in `flags` take no value. "--" ends the options.
 ParsedArguments parseArguments(const Arguments& args, const std::vector<std::string_view>& known,
                                const std::vector<std::string_view>& flags = {});
-
-// A JSON string literal of UTF-8 text, quotes included.
-std::string jsonString(std::string_view utf8);
 
 // Prints the message on stderr and returns ExitRefused.
 int refuse(std::string_view message);
