@@ -1,6 +1,7 @@
 #include "core/ZpxProcsUnit.h"
 
 #include "core/DialogsUnit.h"
+#include "core/IpuzReader.h"
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
 #include "core/SFXUnit.h"
@@ -40,11 +41,17 @@ void TZpxProcs::ErrorMessage(const QString& text)
 
 void TZpxProcs::LoadPuzzle(const QString& path)
 {
-    loadPuzzleFile(path.toStdString(), PuzzleRecord);
+    if (isIpuzFileName(path.toStdString()))
+        loadIpuzFile(path.toStdString(), PuzzleRecord);
+    else
+        loadPuzzleFile(path.toStdString(), PuzzleRecord);
 }
 
 void TZpxProcs::SavePuzzle(const QString& path)
 {
+    // An imported ipuz is only read: the puzzle goes to a .zpx file of its own.
+    if (isIpuzFileName(path.toStdString()))
+        throw FileError("File access denied\nThe ipuz file is only read; save the puzzle under a .zpx name.");
     savePuzzleFile(path.toStdString(), PuzzleRecord);
     Modified = false;
 }
