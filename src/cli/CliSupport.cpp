@@ -49,6 +49,16 @@ int refuse(std::string_view message)
     return ExitRefused;
 }
 
+int writePuzzleFile(const std::string& out, const TPuzzleRecord& record)
+{
+    try {
+        savePuzzleFile(out, record);
+    } catch (const FileError& error) {
+        return refuse("Cannot write " + out + ": " + error.what());
+    }
+    return ExitOk;
+}
+
 int withPuzzleFile(const Arguments& args, const std::function<void(const TPuzzleRecord&)>& print)
 {
     const ParsedArguments parsed = parseArguments(args, {});

@@ -52,6 +52,9 @@ ParsedArguments parseArguments(const Arguments& args, const std::vector<std::str
 // Prints the message on stderr and returns ExitRefused.
 int refuse(std::string_view message);
 
+// Writes a new puzzle file: ExitOk, or the refusal "Cannot write OUT: why".
+int writePuzzleFile(const std::string& out, const TPuzzleRecord& record);
+
 // For the commands that read one puzzle file and print something about it:
 // loads the file named by the only argument and runs `print` on it; a file
 // that is not a puzzle is refused with the program's message.

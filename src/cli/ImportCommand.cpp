@@ -14,19 +14,13 @@ int runImport(const Arguments& args)
     const ParsedArguments parsed = parseArguments(args, {});
     if (parsed.positional.size() != 2)
         throw UsageError("give the ipuz file and the puzzle file to write");
-    const std::string& out = parsed.positional[1];
     TPuzzleRecord record;
     try {
         loadIpuzFile(parsed.positional[0], record);
     } catch (const FileError& error) {
         return refuse(error.what());
     }
-    try {
-        savePuzzleFile(out, record);
-    } catch (const FileError& error) {
-        return refuse("Cannot write " + out + ": " + error.what());
-    }
-    return ExitOk;
+    return writePuzzleFile(parsed.positional[1], record);
 }
 
 }  // namespace

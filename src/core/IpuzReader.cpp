@@ -29,8 +29,14 @@ constexpr const char* QuoteClue = "[QUOTE]";
 // A value as the file wrote it, shortened for a message.
 std::string shown(const Json& value)
 {
-    std::string text = value.dump(-1, ' ', false, Json::error_handler_t::replace);
-    return text.size() > 40 ? text.substr(0, 37) + "..." : text;
+    const std::string text = value.dump(-1, ' ', false, Json::error_handler_t::replace);
+    if (text.size() <= 40)
+        return text;
+    // Cut before a whole character, never inside one.
+    std::size_t cut = 37;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return text.substr(0, cut) + "...";
 }
 
 std::string gridSize(int width, int height)
