@@ -658,9 +658,13 @@ void TZpxMainForm::UpdateHistory()
         if (entry.isEmpty() || count == 3)
             continue;
         ++count;
-        const QString name = fileNameOnly(entry.left(entry.size() - 3));
+        const QString path = entry.left(entry.size() - 3);
+        // An imported ipuz is listed without its longer extension.
+        const QString file = fileNameOnly(path);
+        const QString name = isIpuzFileName(path.toStdString()) ? QFileInfo(path).completeBaseName()
+                                                                : file.left(file.size() - 4);
         QAction* item = items[count - 1];
-        item->setText(QStringLiteral("&%1 %2").arg(count).arg(name.left(name.size() - 4).toUpper()));
+        item->setText(QStringLiteral("&%1 %2").arg(count).arg(name.toUpper()));
         item->setIcon(historyIcon(entry.endsWith(QLatin1Char('c'))));
         item->setVisible(true);
         N11->setVisible(true);

@@ -10,6 +10,7 @@
 #include "core/ZpxHelpUnit.h"
 #include "core/ZpxProcsUnit.h"
 #include "output/IpuzWriter.h"
+#include "output/ZpxPrintUnit.h"
 #include "support/WindowTestSupport.h"
 
 #include <QAction>
@@ -380,6 +381,8 @@ private slots:
         QCOMPARE(Mode, std::uint8_t(ModeConstruction));
         QCOMPARE(PuzzleRecord.slotSquareRef(letterSlot(1, 2)), squareRef(2, 1));
         QVERIFY(!Modified);
+        QCOMPARE(ZpxMainForm->History1->text(), QString("&1 SHARED"));
+        QCOMPARE(puzzleTitle(), QString("shared"));
 
         // Save asks for a .zpx name beside the ipuz; a cancelled name saves nothing.
         PuzzleRecord.answer(3, 1) = 'Q';
