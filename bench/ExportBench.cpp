@@ -66,6 +66,25 @@ void ExportRtf(benchmark::State& state)
 }
 BENCHMARK(ExportRtf)->Unit(benchmark::kMillisecond);
 
+// The solvers' formats: each must stay well under 20 ms.
+void ExportIpuz(benchmark::State& state)
+{
+    runExport(state, [](const BenchFolder& f) { return exportIpuzFile(Puzzle, f.name("Q.ipuz"), "Q"); });
+}
+BENCHMARK(ExportIpuz)->Unit(benchmark::kMillisecond);
+
+void ExportJpz(benchmark::State& state)
+{
+    runExport(state, [](const BenchFolder& f) { return exportJpzFile(Puzzle, f.name("Q.jpz"), "Q"); });
+}
+BENCHMARK(ExportJpz)->Unit(benchmark::kMillisecond);
+
+void ExportWebPage(benchmark::State& state)
+{
+    runExport(state, [](const BenchFolder& f) { return exportWebPage(Puzzle, f.name("Q.html"), "Q"); });
+}
+BENCHMARK(ExportWebPage)->Unit(benchmark::kMillisecond);
+
 void ClipboardPicture(benchmark::State& state)
 {
     for (auto _ : state) {

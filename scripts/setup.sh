@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl1-mesa-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth
@@ -18,6 +18,8 @@ packages=(
   libxcb1-dev openbox x11-utils
   # the tests read printed PDFs back
   poppler-utils
+  # ipuz checked against a JSON schema; the web page solved in a headless browser over its DevTools protocol
+  python3-jsonschema chromium python3-websocket
   "$@"
 )
 

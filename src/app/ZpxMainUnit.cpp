@@ -2,6 +2,7 @@
 
 #include "app/ShellFigures.h"
 #include "core/DialogsUnit.h"
+#include "core/IpuzReader.h"
 #include "core/PuzzleEdits.h"
 #include "core/PuzzleFile.h"
 #include "core/ProgramPrinterUnit.h"
@@ -65,6 +66,8 @@ TZpxMainForm* ZpxMainForm = nullptr;
 namespace {
 
 const char* const PuzzleFilter = "Zephyrtrace Puzzle |*.zpx";
+// Open also imports acrostics made elsewhere.
+const char* const OpenFilter = "Zephyrtrace Puzzle or ipuz Acrostic |*.zpx;*.ipuz";
 constexpr int PanelHeight = 41;
 constexpr int BylineHeight = 18;
 
@@ -97,6 +100,34 @@ FileDialogRequest puzzleSaveRequest(const QString& title)
     request.filter = QString::fromUtf8(PuzzleFilter);
     request.overwritePrompt = true;
     return request;
+}
+
+// Asks for a puzzle file's name; one without the .zpx extension is refused.
+QString choosePuzzleName(const FileDialogRequest& request)
+{
+    const QString chosen = chooseFile(request);
+    if (chosen.isEmpty())
+        return chosen;
+    if (QFileInfo(chosen).suffix().compare(QLatin1String("zpx"), Qt::CaseInsensitive) != 0) {
+        ZpxProcs->ErrorMessage(QStringLiteral("Not a valid Zephyrtrace puzzle."));
+        return QString();
+    }
+    return chosen;
+}
+
+// The file a save writes: the puzzle's own; for an imported ipuz, which is
+// never written over, a .zpx name the user chooses beside it (empty when
+// the user cancels).
+QString puzzleFileForSave()
+{
+    const QString current = QString::fromStdString(PuzzleFileName);
+    if (!isIpuzFileName(PuzzleFileName))
+        return current;
+    const QFileInfo imported(current);
+    FileDialogRequest request = puzzleSaveRequest(QStringLiteral("Save puzzle as..."));
+    request.fileName = imported.completeBaseName() + QStringLiteral(".zpx");
+    request.directory = imported.absolutePath();
+    return choosePuzzleName(request);
 }
 
 // The save dialog of an export: the puzzle's name with the export's extension, in the current folder.
@@ -200,6 +231,10 @@ const std::vector<MenuTable>& menuTables()
           {},
           {&M::ExportRTFFile1, "Export &RTF File", [](M& f) { f.ExportRTFFile1Click(); }},
           {&M::RTFGridtoClipboard1, "RT&F Grid to Clipboard", [](M& f) { f.ToClipboardClick(f.RTFGridtoClipboard1); }},
+          {},
+          {&M::ExportIpuz1, "Export &ipuz\u2026", [](M& f) { f.ExportIpuz1Click(); }},
+          {&M::ExportJPZ1, "Export &JPZ\u2026", [](M& f) { f.ExportJPZ1Click(); }},
+          {&M::ExportWebPage1, "Export &Web Page\u2026", [](M& f) { f.ExportWebPage1Click(); }},
           {},
           {&M::GridtoClipboard1, "&Grid to Clipboard", [](M& f) { f.ToClipboardClick(f.GridtoClipboard1); }},
           {&M::SolutiontoClipboard1, "&Solution to Clipboard",
@@ -484,22 +519,28 @@ void TZpxMainForm::loadPuzzleInMode(const QString& path, std::uint8_t mode, Load
 
 bool TZpxMainForm::SaveQuery()
 {
-    if (Mode == ModeSolve) {
-        ZpxProcs->SavePuzzle(QString::fromStdString(PuzzleFileName));
-        return true;
-    }
+    if (Mode == ModeSolve)
+        return saveToPuzzleFile();
     SoundFX->PlayQuestion();
     const Answer answer = showMessage({MessageKind::Question, MessageButtons::YesNoCancel, QStringLiteral("Confirm"),
                                        QStringLiteral("Puzzle has changed. Save current changes?")});
-    if (answer == Answer::Yes) {
-        ZpxProcs->SavePuzzle(QString::fromStdString(PuzzleFileName));
-        return true;
-    }
+    if (answer == Answer::Yes)
+        return saveToPuzzleFile();
     if (answer == Answer::No) {
         puzzleEdits().forgetChanges();
         return true;
     }
     return false;
+}
+
+bool TZpxMainForm::saveToPuzzleFile()
+{
+    const QString file = puzzleFileForSave();
+    if (file.isEmpty())
+        return false;
+    ZpxProcs->SavePuzzle(file);
+    PuzzleFileName = QFileInfo(file).absoluteFilePath().toStdString();
+    return true;
 }
 
 void TZpxMainForm::New1Click()
@@ -533,7 +574,7 @@ void TZpxMainForm::Open1Click(QAction* source)
     request.title = solving ? QStringLiteral("Open puzzle for solving") : QStringLiteral("Open puzzle for constructing");
     request.defaultSuffix = QStringLiteral("zpx");
     request.directory = QDir::currentPath();
-    request.filter = QString::fromUtf8(PuzzleFilter);
+    request.filter = QString::fromUtf8(OpenFilter);
     request.mustExist = true;
     const QString chosen = chooseFile(request);
     if (!chosen.isEmpty())
@@ -554,20 +595,24 @@ void TZpxMainForm::HistoryClick(int item)
 
 void TZpxMainForm::Save1Click()
 {
-    runUnderNotice(NoticeSaving, [] { ZpxProcs->SavePuzzle(QString::fromStdString(PuzzleFileName)); });
+    const QString file = puzzleFileForSave();
+    if (file.isEmpty())
+        return;
+    runUnderNotice(NoticeSaving, [&] { ZpxProcs->SavePuzzle(file); });
+    // An imported puzzle now has its own file, recorded as Save As records one.
+    if (file.toStdString() != PuzzleFileName) {
+        PuzzleFileName = QFileInfo(file).absoluteFilePath().toStdString();
+        PuzzleLoaded();
+    }
 }
 
 void TZpxMainForm::SavePuzzleAs1Click()
 {
     if (Modified && !SaveQuery())
         return;
-    const QString chosen = chooseFile(puzzleSaveRequest(QStringLiteral("Save puzzle as...")));
+    const QString chosen = choosePuzzleName(puzzleSaveRequest(QStringLiteral("Save puzzle as...")));
     if (chosen.isEmpty())
         return;
-    if (QFileInfo(chosen).suffix().compare(QLatin1String("zpx"), Qt::CaseInsensitive) != 0) {
-        ZpxProcs->ErrorMessage(QStringLiteral("Not a valid Zephyrtrace puzzle."));
-        return;
-    }
     ZpxProcs->SavePuzzle(chosen);
     PuzzleFileName = QFileInfo(chosen).absoluteFilePath().toStdString();
     PuzzleLoaded();
@@ -657,9 +702,13 @@ void TZpxMainForm::UpdateHistory()
         if (entry.isEmpty() || count == 3)
             continue;
         ++count;
-        const QString name = fileNameOnly(entry.left(entry.size() - 3));
+        const QString path = entry.left(entry.size() - 3);
+        // An imported ipuz is listed without its longer extension.
+        const QString file = fileNameOnly(path);
+        const QString name = isIpuzFileName(path.toStdString()) ? QFileInfo(path).completeBaseName()
+                                                                : file.left(file.size() - 4);
         QAction* item = items[count - 1];
-        item->setText(QStringLiteral("&%1 %2").arg(count).arg(name.left(name.size() - 4).toUpper()));
+        item->setText(QStringLiteral("&%1 %2").arg(count).arg(name.toUpper()));
         item->setIcon(historyIcon(entry.endsWith(QLatin1Char('c'))));
         item->setVisible(true);
         N11->setVisible(true);
@@ -968,6 +1017,24 @@ void TZpxMainForm::ExportRTFFile1Click()
                        [](const QString& name) { ExportForm->ExportRtf(name); });
 }
 
+void TZpxMainForm::ExportIpuz1Click()
+{
+    exportToChosenFile("Export ipuz", "ipuz", "ipuz Puzzle (*.ipuz)|*.ipuz",
+                       [](const QString& name) { ExportForm->ExportIpuz(name); });
+}
+
+void TZpxMainForm::ExportJPZ1Click()
+{
+    exportToChosenFile("Export JPZ", "jpz", "JPZ Puzzle (*.jpz)|*.jpz",
+                       [](const QString& name) { ExportForm->ExportJpz(name); });
+}
+
+void TZpxMainForm::ExportWebPage1Click()
+{
+    exportToChosenFile("Export Web Page", "html", "Web Page (*.html)|*.html",
+                       [](const QString& name) { ExportForm->ExportWebPage(name); });
+}
+
 void TZpxMainForm::ToClipboardClick(QAction* source)
 {
     runUnderNotice(NoticeExporting, [&] {
@@ -1021,7 +1088,9 @@ bool TZpxMainForm::FormClose()
 {
     if (Modified) {
         try {
-            ZpxProcs->SavePuzzle(QString::fromStdString(PuzzleFileName));
+            // Without a name for an imported puzzle's file, closing would lose the changes.
+            if (!saveToPuzzleFile())
+                return false;
         } catch (const FileError& error) {
             // Closing now would lose the changes: stay open so they can be saved elsewhere.
             showRunTimeError(QString::fromUtf8(error.what()));

@@ -40,6 +40,9 @@ public:
     void ArrangeWindows(int layoutCode);
     void ApplyToolSettings();
     bool SaveQuery();
+    // Saves the puzzle to its file, first asking for a .zpx name when it was
+    // imported from an ipuz; false when the user gave none.
+    bool saveToPuzzleFile();
 
     // Menu items, in menu order.
     QMenu* Puzzle1 = nullptr;
@@ -74,6 +77,9 @@ public:
     QAction* ExportSVG1 = nullptr;
     QAction* ExportRTFFile1 = nullptr;
     QAction* RTFGridtoClipboard1 = nullptr;
+    QAction* ExportIpuz1 = nullptr;
+    QAction* ExportJPZ1 = nullptr;
+    QAction* ExportWebPage1 = nullptr;
     QAction* GridtoClipboard1 = nullptr;
     QAction* SolutiontoClipboard1 = nullptr;
     QAction* CluestoClipboard1 = nullptr;
@@ -135,6 +141,9 @@ public:
     void ExportEPS1Click();
     void ExportSVG1Click();
     void ExportRTFFile1Click();
+    void ExportIpuz1Click();
+    void ExportJPZ1Click();
+    void ExportWebPage1Click();
     void ToClipboardClick(QAction* source);
     void AuthorAddress1Click();
     void Preferences1Click();

@@ -3,7 +3,6 @@
 #include "core/PuzzleFile.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <iostream>
 
 namespace zpx::cli {
@@ -44,35 +43,20 @@ ParsedArguments parseArguments(const Arguments& args, const std::vector<std::str
     return parsed;
 }
 
-std::string jsonString(std::string_view utf8)
-{
-    std::string out = "\"";
-    for (const char c : utf8) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                out += escaped;
-            } else {
-                out += c;
-            }
-        }
-    }
-    return out + '"';
-}
-
 int refuse(std::string_view message)
 {
     std::cerr << message << '\n';
     return ExitRefused;
+}
+
+int writePuzzleFile(const std::string& out, const TPuzzleRecord& record)
+{
+    try {
+        savePuzzleFile(out, record);
+    } catch (const FileError& error) {
+        return refuse("Cannot write " + out + ": " + error.what());
+    }
+    return ExitOk;
 }
 
 int withPuzzleFile(const Arguments& args, const std::function<void(const TPuzzleRecord&)>& print)

@@ -1,6 +1,6 @@
 #pragma once
 // What the zpxtool commands share: the command table entry, exit codes,
-// option parsing and JSON text.
+// option parsing and refusals.
 
 #include "core/PuzzleRecord.h"
 
@@ -49,11 +49,11 @@ struct ParsedArguments {
 ParsedArguments parseArguments(const Arguments& args, const std::vector<std::string_view>& known,
                                const std::vector<std::string_view>& flags = {});
 
-// A JSON string literal of UTF-8 text, quotes included.
-std::string jsonString(std::string_view utf8);
-
 // Prints the message on stderr and returns ExitRefused.
 int refuse(std::string_view message);
+
+// Writes a new puzzle file: ExitOk, or the refusal "Cannot write OUT: why".
+int writePuzzleFile(const std::string& out, const TPuzzleRecord& record);
 
 // For the commands that read one puzzle file and print something about it:
 // loads the file named by the only argument and runs `print` on it; a file

@@ -3,7 +3,9 @@
 #include "core/Cp1252.h"
 #include "core/PuzzleFile.h"
 #include "output/ExportFiles.h"
+#include "output/ExportNames.h"
 
+#include <algorithm>
 #include <ctime>
 #include <iostream>
 #include <locale>
@@ -48,26 +50,36 @@ int runExport(const Arguments& args)
         throw UsageError("give the kind of export, the puzzle file and the name to export to");
     const std::string& kind = parsed.positional[0];
     const std::string& name = parsed.positional[2];
-    if (kind != "eps" && kind != "wmf" && kind != "svg" && kind != "rtf" && kind != "txt")
-        throw UsageError("the kind of export is eps, wmf, svg, rtf or txt");
+    const std::string kinds[] = {"eps", "wmf", "svg", "rtf", "txt", "ipuz", "jpz", "html"};
+    if (std::find(std::begin(kinds), std::end(kinds), kind) == std::end(kinds))
+        throw UsageError("the kind of export is eps, wmf, svg, rtf, txt, ipuz, jpz or html");
     if (kind != "rtf" && parsed.options.size() > 0)
         throw UsageError("the name and address are for the rtf manuscript only");
+    const std::string& puzzle = parsed.positional[1];
+    // The solvers' formats are titled as the print dialog titles the puzzle.
+    const std::string title = exportTitle(puzzle);
     TPuzzleRecord record;
     WrittenFiles written;
     try {
-        loadPuzzleFile(parsed.positional[1], record);
+        loadPuzzleFile(puzzle, record);
         if (kind == "eps" || kind == "wmf" || kind == "txt")
             written = writeClueTextFile(record, name);
-        WrittenFiles pictures;
+        WrittenFiles files;
         if (kind == "eps")
-            pictures = exportEpsFiles(record, name, today());
+            files = exportEpsFiles(record, name, today());
         else if (kind == "wmf")
-            pictures = exportMetafileFiles(record, name);
+            files = exportMetafileFiles(record, name);
         else if (kind == "svg")
-            pictures = exportSvgFiles(record, name);
+            files = exportSvgFiles(record, name);
         else if (kind == "rtf")
-            pictures = exportRtfFile(record, name, addressFrom(parsed));
-        written.insert(written.end(), pictures.begin(), pictures.end());
+            files = exportRtfFile(record, name, addressFrom(parsed));
+        else if (kind == "ipuz")
+            files = exportIpuzFile(record, name, title);
+        else if (kind == "jpz")
+            files = exportJpzFile(record, name, title);
+        else if (kind == "html")
+            files = exportWebPage(record, name, title);
+        written.insert(written.end(), files.begin(), files.end());
     } catch (const FileError& error) {
         return refuse(error.what());
     }
@@ -80,10 +92,12 @@ int runExport(const Arguments& args)
 
 extern const Command ExportCommand = {
     "export",
-    "export eps|wmf|svg|rtf|txt FILE.zpx NAME [--name TEXT --add1 TEXT … --add4 TEXT]",
+    "export eps|wmf|svg|rtf|txt|ipuz|jpz|html FILE.zpx NAME [--name TEXT --add1 TEXT … --add4 TEXT]",
     "write the Special menu's export files for the chosen name NAME and print their names (eps and wmf write the "
     "clue list NAME.TXT first; the rtf manuscript's name and address default to \"Your Name\", \"Address 1\" … "
-    "\"Address 3\")",
+    "\"Address 3\"; ipuz, jpz and html are for solvers: NAME.ipuz for GNOME Crosswords and the web solvers, "
+    "NAME.jpz for the Crossword Nexus solver, NAME.html a web page to solve offline in a browser, each titled "
+    "with the puzzle file's name)",
     runExport,
 };
 

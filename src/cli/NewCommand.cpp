@@ -1,7 +1,6 @@
 #include "cli/CliSupport.h"
 
 #include "construct/QuoteLayout.h"
-#include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
 
 #include <charconv>
@@ -87,13 +86,7 @@ int runNew(const Arguments& args)
     if (refusal)
         return refuse(refusal->message);
 
-    const std::string& out = parsed.positional.front();
-    try {
-        savePuzzleFile(out, record);
-    } catch (const FileError& error) {
-        return refuse("Cannot write " + out + ": " + error.what());
-    }
-    return ExitOk;
+    return writePuzzleFile(parsed.positional.front(), record);
 }
 
 }  // namespace

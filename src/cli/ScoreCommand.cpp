@@ -1,5 +1,6 @@
 #include "cli/CliSupport.h"
 
+#include "output/JsonLayout.h"
 #include "solve/Scoring.h"
 
 #include <iostream>
@@ -11,13 +12,11 @@ namespace {
 int runScore(const Arguments& args)
 {
     return withPuzzleFile(args, [](const TPuzzleRecord& record) {
-        std::cout << "{\"correct\": " << (puzzleCorrect(record) ? "true" : "false") << ", \"errors\": [";
-        const char* separator = "";
-        for (const auto& [column, row] : wrongSquares(record)) {
-            std::cout << separator << '[' << column << ", " << row << ']';
-            separator = ", ";
-        }
-        std::cout << "]}\n";
+        Json errors = Json::array();
+        for (const auto& [column, row] : wrongSquares(record))
+            errors.push_back({column, row});
+        const Json score = {{"correct", puzzleCorrect(record)}, {"errors", errors}};
+        std::cout << layOutJson(score, [](const Json&, int) { return true; });
     });
 }
 

@@ -21,6 +21,7 @@ extern const Command DefsCommand;
 extern const Command BylineCommand;
 extern const Command BankCommand;
 extern const Command ExportCommand;
+extern const Command ImportCommand;
 extern const Command PrintCommand;
 extern const Command SolutionCommand;
 
@@ -39,6 +40,7 @@ const Command* const Commands[] = {
     &BylineCommand,
     &BankCommand,
     &ExportCommand,
+    &ImportCommand,
     &PrintCommand,
     &SolutionCommand,
 };

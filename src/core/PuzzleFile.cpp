@@ -352,23 +352,51 @@ TPuzzleRecord decodeRecord(std::span<const std::uint8_t> image)
     return record;
 }
 
-void loadPuzzleFile(const fs::path& path, TPuzzleRecord& record)
+namespace {
+
+// Opens an ordinary file for reading. Non-blocking and checked again once
+// open: a pipe put in the file's place since the first look cannot hang the
+// program.
+int openOrdinaryFile(const fs::path& path)
 {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0)
         throw unreadable(errno);
     refuseUnlessRegular(status);
-    // Non-blocking and checked again once open: a pipe put in the file's
-    // place since the first look cannot hang the program.
-    const OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0)
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
         throw unreadable(errno);
-    if (::fstat(file.get(), &status) != 0)
-        throw unreadable(errno);
-    refuseUnlessRegular(status);
+    if (::fstat(descriptor, &status) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        throw unreadable(error);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        refuseUnlessRegular(status);
+    }
+    return descriptor;
+}
+
+}  // namespace
+
+void loadPuzzleFile(const fs::path& path, TPuzzleRecord& record)
+{
+    const OpenFile file(openOrdinaryFile(path));
     PuzzleImage image{};
     const std::size_t length = readUpTo(file.get(), image);
     record = decodeRecord(std::span(image.data(), length));
+}
+
+std::string readWholeFile(const fs::path& path, std::size_t limit, const std::string& tooLong)
+{
+    const OpenFile file(openOrdinaryFile(path));
+    std::string bytes(limit + 1, '\0');
+    const std::size_t length = readUpTo(file.get(), std::span(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()));
+    if (length > limit)
+        throw FileError(tooLong);
+    bytes.resize(length);
+    return bytes;
 }
 
 void savePuzzleFile(const fs::path& path, const TPuzzleRecord& record)

@@ -65,6 +65,10 @@ TPuzzleRecord decodeRecord(std::span<const std::uint8_t> image);
 // Only regular files are opened: a pipe or a device is refused at once.
 void loadPuzzleFile(const std::filesystem::path& path, TPuzzleRecord& record);
 
+// Reads a whole file of at most `limit` bytes, an imported puzzle: a file that
+// cannot be read fails as in loadPuzzleFile, a longer one with `tooLong`.
+std::string readWholeFile(const std::filesystem::path& path, std::size_t limit, const std::string& tooLong);
+
 // Writes the record to a new file of an unpredictable name beside `path`
 // (never following a link planted there), flushes it to the disk and renames
 // it over `path`, so a failing save leaves the previous file as it was. The

@@ -1,6 +1,7 @@
 #include "core/ZpxProcsUnit.h"
 
 #include "core/DialogsUnit.h"
+#include "core/IpuzReader.h"
 #include "core/PuzzleFile.h"
 #include "core/PuzzleEdits.h"
 #include "core/PuzzleRecord.h"
@@ -37,12 +38,18 @@ void TZpxProcs::LoadPuzzle(const QString& path)
 {
     // Read whole before it replaces the puzzle in memory, so a damaged file changes nothing.
     TPuzzleRecord loaded;
-    loadPuzzleFile(path.toStdString(), loaded);
+    if (isIpuzFileName(path.toStdString()))
+        loadIpuzFile(path.toStdString(), loaded);
+    else
+        loadPuzzleFile(path.toStdString(), loaded);
     puzzleEdits().startFresh(loaded);
 }
 
 void TZpxProcs::SavePuzzle(const QString& path)
 {
+    // An imported ipuz is only read: the puzzle goes to a .zpx file of its own.
+    if (isIpuzFileName(path.toStdString()))
+        throw FileError("File access denied\nThe ipuz file is only read; save the puzzle under a .zpx name.");
     savePuzzleFile(path.toStdString(), PuzzleRecord);
     puzzleEdits().markSaved();
 }

@@ -29,6 +29,7 @@ public:
 
     void ErrorMessage(const QString& text);
     // Both raise zpx::FileError; SavePuzzle clears Modified only on success.
+    // A file named .ipuz is imported by LoadPuzzle and never written by SavePuzzle.
     void LoadPuzzle(const QString& path);
     void SavePuzzle(const QString& path);
     void RecyclePuzzle(const QString& path);

@@ -6,7 +6,10 @@
 #include "output/EpsWriter.h"
 #include "output/ExportNames.h"
 #include "output/GridPicture.h"
+#include "output/IpuzWriter.h"
+#include "output/JpzWriter.h"
 #include "output/SvgWriter.h"
+#include "output/WebPage.h"
 #include "output/WmfWriter.h"
 
 namespace zpx {
@@ -22,13 +25,17 @@ WrittenFiles writePicturePair(const std::string& first, const std::string& secon
     return {first, second};
 }
 
+WrittenFiles writeFile(const std::string& file, const std::string& bytes)
+{
+    saveFileAtomically(file, bytes);
+    return {file};
+}
+
 }  // namespace
 
 WrittenFiles writeClueTextFile(const TPuzzleRecord& record, const std::string& name)
 {
-    const std::string file = withExtension(name, ".TXT");
-    saveFileAtomically(file, clueListText(record));
-    return {file};
+    return writeFile(withExtension(name, ".TXT"), clueListText(record));
 }
 
 WrittenFiles exportEpsFiles(const TPuzzleRecord& record, const std::string& name, const std::string& date)
@@ -62,9 +69,22 @@ WrittenFiles exportSvgFiles(const TPuzzleRecord& record, const std::string& name
 
 WrittenFiles exportRtfFile(const TPuzzleRecord& record, const std::string& name, const AuthorAddress& address)
 {
-    const std::string file = withExtension(name, ".RTF");
-    saveFileAtomically(file, ExportRtf(record, utf8ToCp1252(exportTitle(name)), address));
-    return {file};
+    return writeFile(withExtension(name, ".RTF"), ExportRtf(record, utf8ToCp1252(exportTitle(name)), address));
+}
+
+WrittenFiles exportIpuzFile(const TPuzzleRecord& record, const std::string& name, const std::string& title)
+{
+    return writeFile(withExtension(name, ".ipuz"), writeIpuz(record, title));
+}
+
+WrittenFiles exportJpzFile(const TPuzzleRecord& record, const std::string& name, const std::string& title)
+{
+    return writeFile(withExtension(name, ".jpz"), writeJpz(record, title));
+}
+
+WrittenFiles exportWebPage(const TPuzzleRecord& record, const std::string& name, const std::string& title)
+{
+    return writeFile(withExtension(name, ".html"), writeWebPage(record, title));
 }
 
 }  // namespace zpx

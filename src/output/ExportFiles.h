@@ -29,4 +29,11 @@ WrittenFiles exportSvgFiles(const TPuzzleRecord& record, const std::string& name
 // NAME.RTF: the manuscript.
 WrittenFiles exportRtfFile(const TPuzzleRecord& record, const std::string& name, const AuthorAddress& address);
 
+// For solvers: NAME.ipuz, NAME.jpz and NAME.html. `title` (UTF-8) names the
+// puzzle in them, as the print dialog does: the puzzle file's name without
+// its folder and extension.
+WrittenFiles exportIpuzFile(const TPuzzleRecord& record, const std::string& name, const std::string& title);
+WrittenFiles exportJpzFile(const TPuzzleRecord& record, const std::string& name, const std::string& title);
+WrittenFiles exportWebPage(const TPuzzleRecord& record, const std::string& name, const std::string& title);
+
 }  // namespace zpx

@@ -2,6 +2,7 @@
 
 #include "core/Cp1252.h"
 #include "core/PuzzleRecord.h"
+#include "core/SharedState.h"
 #include "core/ZpxProcsUnit.h"
 #include "output/ClueText.h"
 #include "output/ExportFiles.h"
@@ -111,6 +112,21 @@ void TExportForm::CluesToClipboard()
     auto* data = new QMimeData;
     data->setText(QString::fromStdString(cp1252ToUtf8(clueListText(PuzzleRecord))));
     putOnClipboard(data);
+}
+
+void TExportForm::ExportIpuz(const QString& name)
+{
+    ExportFileName = exportIpuzFile(PuzzleRecord, name.toStdString(), exportTitle(PuzzleFileName)).back();
+}
+
+void TExportForm::ExportJpz(const QString& name)
+{
+    ExportFileName = exportJpzFile(PuzzleRecord, name.toStdString(), exportTitle(PuzzleFileName)).back();
+}
+
+void TExportForm::ExportWebPage(const QString& name)
+{
+    ExportFileName = exportWebPage(PuzzleRecord, name.toStdString(), exportTitle(PuzzleFileName)).back();
 }
 
 }  // namespace zpx

@@ -34,6 +34,10 @@ public:
     // clipboard, ready to paste where the manuscript asks for it.
     void ExportRtf(const QString& name);
     void CluesToClipboard();
+    // For solvers, titled after the puzzle file: ipuz, JPZ and a web page.
+    void ExportIpuz(const QString& name);
+    void ExportJpz(const QString& name);
+    void ExportWebPage(const QString& name);
 };
 
 extern TExportForm* ExportForm;

@@ -1,6 +1,7 @@
 #include "output/SvgWriter.h"
 
 #include "core/Cp1252.h"
+#include "output/MarkupText.h"
 
 #include <cmath>
 
@@ -14,23 +15,6 @@ std::string decimal(double value)
     const long hundredths = std::lround(value * 100);
     return std::to_string(hundredths / 100) + "." + std::to_string(hundredths % 100 / 10)
            + std::to_string(hundredths % 10);
-}
-
-std::string xmlText(const std::string& utf8)
-{
-    std::string escaped;
-    for (const char ch : utf8) {
-        switch (ch) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default:
-            // Control characters are not allowed in XML at all.
-            escaped += static_cast<unsigned char>(ch) < 32 ? ' ' : ch;
-        }
-    }
-    return escaped;
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 #include "output/ZpxPrintUnit.h"
 
 #include "core/DialogsUnit.h"
+#include "core/IpuzReader.h"
 #include "core/ProgramPrinterUnit.h"
 #include "core/PuzzleRecord.h"
 #include "core/SharedState.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "output/ExportNames.h"
 #include "output/PrinterCanvasUnit.h"
 #include "output/ZpxPrintAnsUnit.h"
 
@@ -134,6 +136,9 @@ QFont arialPixels(int pixels)
 
 QString puzzleTitle()
 {
+    // An imported ipuz loses its longer extension whole.
+    if (isIpuzFileName(PuzzleFileName))
+        return QString::fromStdString(exportTitle(PuzzleFileName));
     const QString name = QFileInfo(QString::fromStdString(PuzzleFileName)).fileName();
     return name.size() > 4 ? name.chopped(4) : name;
 }

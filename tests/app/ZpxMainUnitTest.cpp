@@ -2,12 +2,15 @@
 #include "construct/LettersDistUnit.h"
 #include "construct/ZpxGridUnit.h"
 #include "construct/ZpxInputUnit.h"
+#include "core/IpuzReader.h"
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
 #include "core/SharedState.h"
 #include "core/ZpxHelpUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "output/IpuzWriter.h"
+#include "output/ZpxPrintUnit.h"
 #include "support/WindowTestSupport.h"
 
 #include <QAction>
@@ -356,6 +359,80 @@ private slots:
         loadPuzzleFile(puzzleB.toStdString(), saved);
         QCOMPARE(saved.answer(3, 1), std::uint8_t('Q'));
         QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleA);
+    }
+
+    void anImportedIpuzIsNeverWrittenOverItsFirstSaveAsksForAPuzzleName()
+    {
+        TPuzzleRecord record;
+        loadPuzzleFile(puzzleA.toStdString(), record);
+        const QDir folder(testFolder());
+        const QString ipuz = folder.filePath("shared.ipuz");
+        QFile(ipuz).remove();
+        QFile out(ipuz);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray::fromStdString(writeIpuz(record, "alpha")));
+        out.close();
+        const QByteArray imported = fileBytes(ipuz);
+
+        ScriptedDialogs dialogs;
+        openPuzzle(dialogs, ipuz, false);
+        QCOMPARE(dialogs.fileRequests.last().filter, QString("Zephyrtrace Puzzle or ipuz Acrostic |*.zpx;*.ipuz"));
+        QCOMPARE(QString::fromStdString(PuzzleFileName), ipuz);
+        QCOMPARE(Mode, std::uint8_t(ModeConstruction));
+        QCOMPARE(PuzzleRecord.slotSquareRef(letterSlot(1, 2)), squareRef(2, 1));
+        QVERIFY(!Modified);
+        QCOMPARE(ZpxMainForm->History1->text(), QString("&1 SHARED"));
+        QCOMPARE(puzzleTitle(), QString("shared"));
+
+        // Save asks for a .zpx name beside the ipuz; a cancelled name saves nothing.
+        editablePuzzleRecord().answer(3, 1) = 'Q';
+        Modified = true;
+        dialogs.files = {QString()};
+        ZpxMainForm->Save1->trigger();
+        QCOMPARE(dialogs.fileRequests.last().title, QString("Save puzzle as..."));
+        QCOMPARE(dialogs.fileRequests.last().fileName, QString("shared.zpx"));
+        QCOMPARE(dialogs.fileRequests.last().directory, folder.absolutePath());
+        QVERIFY(Modified);
+        const QString zpx = folder.filePath("shared.zpx");
+        dialogs.files = {zpx};
+        ZpxMainForm->Save1->trigger();
+        QVERIFY(!Modified);
+        QCOMPARE(QString::fromStdString(PuzzleFileName), zpx);
+        TPuzzleRecord saved;
+        loadPuzzleFile(zpx.toStdString(), saved);
+        QCOMPARE(saved.answer(3, 1), std::uint8_t('Q'));
+        const auto requests = dialogs.fileRequests.size();
+        ZpxMainForm->Save1->trigger();
+        QCOMPARE(dialogs.fileRequests.size(), requests);
+
+        // From the command line, to solve: the solver's entries go to a name asked for when the next puzzle opens.
+        ZpxMainForm->OpenCommandLine({ipuz});
+        QCOMPARE(Mode, std::uint8_t(ModeSolve));
+        editablePuzzleRecord().entry(1, 1) = 'C';
+        Modified = true;
+        const QString solved = folder.filePath("solved.zpx");
+        dialogs.files = {solved, puzzleB};
+        ZpxMainForm->Open1Click(ZpxMainForm->Solve1);
+        QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleB);
+        loadPuzzleFile(solved.toStdString(), saved);
+        QCOMPARE(saved.entry(1, 1), std::uint8_t('C'));
+        QCOMPARE(fileBytes(ipuz), imported);
+        try {
+            ZpxProcs->SavePuzzle(ipuz);
+            QFAIL("the record was written over an ipuz");
+        } catch (const FileError&) {
+        }
+        QCOMPARE(fileBytes(ipuz), imported);
+
+        // An ipuz the program cannot hold is refused with its reason; the open puzzle stays.
+        QFile bad(folder.filePath("bad.ipuz"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("{\"version\": \"http://ipuz.org/v2\", \"kind\": [\"http://ipuz.org/sudoku#1\"]}");
+        bad.close();
+        openPuzzle(dialogs, bad.fileName(), false);
+        QCOMPARE(dialogs.messages.last().text, QString(IpuzRefusedMessage) + "\nIt is a puzzle of the kind "
+                                                   "\"http://ipuz.org/sudoku#1\", not an acrostic.");
+        QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleB);
     }
 
     void solveModeSavesWithoutAsking()

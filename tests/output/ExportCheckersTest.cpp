@@ -1,11 +1,20 @@
 // The exported files read back by the programs they are meant for:
 // Ghostscript for EPS, libwmf for the metafiles, LibreOffice for the
-// manuscript (scripts/setup.sh installs them).
+// manuscript, Python's json (with a JSON schema) and xml.etree for ipuz and
+// JPZ (scripts/setup.sh installs them).
 
+#include "construct/WordTexts.h"
+#include "core/Cp1252.h"
+#include "core/PuzzleFile.h"
+#include "output/ClueText.h"
 #include "output/ExportFiles.h"
+#include "output/ExportSquares.h"
+#include "output/PublishedPuzzle.h"
+#include "output/WebPage.h"
 #include "support/ExportPuzzles.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <unistd.h>
 
@@ -142,4 +151,44 @@ TEST_F(ExportCheckers, LibreOfficeShowsEachAnswersLettersOverTheirNumbers)
         }
     }
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& l) { return l.find("Ann Setter") != std::string::npos; }));
+}
+
+TEST_F(ExportCheckers, PythonReadsIpuzAndJpzAsThePrintedClueListHasThem)
+{
+    TPuzzleRecord sample;
+    loadPuzzleFile(std::string(ZPX_SOURCE_DIR) + "/../examples/walden.zpx", sample);
+    const std::string checks = std::string(ZPX_SOURCE_DIR) + "/../tests/output/";
+    for (const TPuzzleRecord& record : {sample, accentedPuzzle()}) {
+        nlohmann::json expected = {{"title", "Quote \xC3\xA9"}, {"author", cp1252ToUtf8(record.Byline.text())}};
+        std::istringstream clueList(cp1252ToUtf8(clueListText(record)));
+        for (std::string line; std::getline(clueList, line);)
+            expected["clues"].push_back(line.substr(0, line.size() - 1));
+        for (const int word : cluedWords(record))
+            expected["answers"].push_back(wordText(record, word));
+        std::string quotation;
+        for (const int square : quotationSquares(record))
+            quotation += solutionLetter(record, square / 100, square % 100);
+        expected["quotation"] = quotation;
+
+        exportIpuzFile(record, path("Q.ipuz"), "Quote \xC3\xA9");
+        exportJpzFile(record, path("Q.jpz"), "Quote \xC3\xA9");
+        for (const std::string& arguments : {"ipuz Q.ipuz " + checks + "ipuz-acrostic.schema.json", std::string("jpz Q.jpz")}) {
+            run("/usr/bin/python3", checks + "solver_readback.py " + arguments);
+            EXPECT_EQ(nlohmann::json::parse(readFile(dir / "out.log")), expected) << arguments;
+        }
+    }
+}
+
+TEST_F(ExportCheckers, TheWebPageOfThirtyWordsIsSmallAndShowsEveryClue)
+{
+    const TPuzzleRecord record = accentedPuzzle();
+    const std::string page = writeWebPage(record, "Quote");
+    EXPECT_LE(page.size(), 300u * 1024);
+    EXPECT_EQ(matches(page, "data-word=\"[A-Za-z]+\" data-pos="), 300);
+    EXPECT_EQ(matches(page, "data-col="), 31 * 12 - 41);
+    // Straight quotes made typographic, as the printed puzzle page has them; markup characters escaped.
+    EXPECT_NE(page.find("<b>dd.</b> Caf\xC3\xA9 cr\xC3\xA8me \xE2\x80\x9C" "br\xC3\xBBl\xC3\xA9" "e\xE2\x80\x9D \xE2\x80\x93 "
+                        "na\xC3\xAFve \xE2\x82\xAC" "30 &amp; &lt;\xC3\x86gir\xE2\x80\x99s&gt;"),
+              std::string::npos);
+    EXPECT_NE(page.find("by Ren\xC3\xA9" "e \xC5\xA0roder"), std::string::npos);
 }

@@ -6,6 +6,10 @@
 #include "env/ZpxMsgUnit.h"
 #include "output/AuthorAddressUnit.h"
 #include "output/ClueText.h"
+#include "output/ExportUnit.h"
+#include "output/IpuzWriter.h"
+#include "output/JpzWriter.h"
+#include "output/WebPage.h"
 #include "support/ExportPuzzles.h"
 #include "support/WindowTestSupport.h"
 
@@ -81,6 +85,9 @@ private slots:
              {"Out.svg", "Out-A.svg"}},
             {&TZpxMainForm::ExportRTFFile1, "Export RTF File", "Quote.rtf", "Rich Text Format (*.rtf)|*.rtf",
              {"Out.RTF"}},
+            {&TZpxMainForm::ExportIpuz1, "Export ipuz", "Quote.ipuz", "ipuz Puzzle (*.ipuz)|*.ipuz", {"Out.ipuz"}},
+            {&TZpxMainForm::ExportJPZ1, "Export JPZ", "Quote.jpz", "JPZ Puzzle (*.jpz)|*.jpz", {"Out.jpz"}},
+            {&TZpxMainForm::ExportWebPage1, "Export Web Page", "Quote.html", "Web Page (*.html)|*.html", {"Out.html"}},
         };
         for (const FileExport& command : exports) {
             QDir(testFolder()).mkpath("out");
@@ -108,6 +115,21 @@ private slots:
             dialogs.files = {QString()};
             QCOMPARE(noticeAfter([&] { (ZpxMainForm->*command.item)->trigger(); }), QString());
             QVERIFY(!QDir(folder("out")).exists());
+        }
+    }
+
+    void theSolversFormatsAreTitledAfterThePuzzleFile()
+    {
+        const std::pair<QAction* TZpxMainForm::*, std::string (*)(const TPuzzleRecord&, const std::string&)> exports[] = {
+            {&TZpxMainForm::ExportIpuz1, writeIpuz}, {&TZpxMainForm::ExportJPZ1, writeJpz},
+            {&TZpxMainForm::ExportWebPage1, writeWebPage}};
+        for (const auto& [item, write] : exports) {
+            ScriptedDialogs dialogs;
+            dialogs.files = {folder("Published.x")};
+            (ZpxMainForm->*item)->trigger();
+            const QString written = QString::fromStdString(ExportForm->ExportFileName);
+            QCOMPARE(fileBytes(written), QByteArray::fromStdString(write(PuzzleRecord, "Quote")));
+            QFile::remove(written);
         }
     }
 

@@ -60,4 +60,17 @@ inline TPuzzleRecord cluedPuzzle()
     return record;
 }
 
+// The clued puzzle with Windows-1252 clues of accents, typographic quotes,
+// dashes and the euro sign, and a byline: what the solvers' formats must
+// carry over exactly.
+inline TPuzzleRecord accentedPuzzle()
+{
+    TPuzzleRecord record = cluedPuzzle();
+    for (int word = 1; word <= MaxWords; ++word)
+        record.Clues[word - 1].assign("Caf\xE9 cr\xE8me \x93" "br\xFBl\xE9" "e\x94 \x96 na\xEFve \x80" + std::to_string(word)
+                                      + " & <\xC6gir's> \xBD \xDF");
+    record.Byline.assign("Ren\xE9" "e \x8Aroder \x97 \xA9 2026");
+    return record;
+}
+
 }  // namespace zpx::test
