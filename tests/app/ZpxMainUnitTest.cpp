@@ -236,7 +236,7 @@ private slots:
         QVERIFY(ZpxMainForm->SquaresBtn->toolTip().isEmpty());
         QVERIFY(!ZpxMainForm->SpillBtn->isEnabled());
         QVERIFY(ZpxMainForm->Save1->isEnabled());
-        QCOMPARE(ZpxMainForm->Byline->text(), QString("an Zephyrtrace puzzle"));
+        QCOMPARE(ZpxMainForm->Byline->text(), QString("a Zephyrtrace puzzle"));
         QCOMPARE(ZpxProcs->ReadSetting("CurrentPuzzle", QString()), puzzleB);
     }
 

@@ -102,7 +102,7 @@ private slots:
         QVERIFY(Modified);
         ZpxMainForm->Save1Click();
         open("", true);
-        QCOMPARE(ZpxMainForm->Byline->text(), QString("an Zephyrtrace puzzle"));
+        QCOMPARE(ZpxMainForm->Byline->text(), QString("a Zephyrtrace puzzle"));
     }
 
     void cancelEscapeAndTheCloseBoxChangeNothing()
