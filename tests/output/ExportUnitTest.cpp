@@ -154,6 +154,10 @@ private slots:
     void theAuthorAddressHeadsTheManuscriptWhoseGridGoesToTheClipboard()
     {
         whenShown(AuthorAddressForm, [] {
+            // The fields are there to be seen, not only to be set.
+            for (QWidget* field : AuthorAddressForm->findChildren<QLineEdit*>())
+                QVERIFY(field->isVisible());
+            QVERIFY(AuthorAddressForm->OkBtn->isVisible());
             AuthorAddressForm->NameEdit->setText("Zoë Setter");
             AuthorAddressForm->AddEdits[3]->setText("Norway");
             AuthorAddressForm->OkBtn->click();
