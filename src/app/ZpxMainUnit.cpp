@@ -890,6 +890,9 @@ void TZpxMainForm::AutoArrange1Click()
         ZpxCluesForm->ApplyScreenBounds();
     if (ZpxSolveForm->isVisible())
         ZpxSolveForm->ApplyScreenBounds();
+    // Placed last, clear of the grid and author-title windows in their new places.
+    if (AutoclueForm->isVisible())
+        AutoclueForm->ApplyScreenBounds();
 }
 
 void TZpxMainForm::Preferences1Click()
@@ -936,6 +939,7 @@ void TZpxMainForm::About1Click()
 void TZpxMainForm::PrinterSetup1Click()
 {
     QPageSetupDialog dialog(Printer(), this);
+    keepAboveToolWindows(&dialog);
     dialog.exec();
 }
 

@@ -61,6 +61,7 @@ Answer showMessage(const MessageRequest& request)
         return activeResponder->answerMessage(request);
     QMessageBox box(iconOf(request.kind), request.caption, request.text, buttonsOf(request.buttons),
                     dialogOwner());
+    keepAboveToolWindows(&box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -78,6 +79,7 @@ QString chooseFile(const FileDialogRequest& request)
     if (activeResponder)
         return activeResponder->chooseFile(request);
     QFileDialog dialog(dialogOwner(), request.title, request.directory, qtFilter(request.filter));
+    keepAboveToolWindows(&dialog);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.folder      ? QFileDialog::Directory
                        : request.mustExist ? QFileDialog::ExistingFile

@@ -35,7 +35,7 @@ int solutionBoxTextWidth()
     return BoxWidth - 2 * BoxTextMargin;
 }
 
-TZpxPrintAnsForm::TZpxPrintAnsForm(QWidget* parent) : QDialog(parent, ToolWindowFlags)
+TZpxPrintAnsForm::TZpxPrintAnsForm(QWidget* parent) : QDialog(parent, ToolWindowFlags | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Format Solution"));
     setFixedSize(392, 289);
