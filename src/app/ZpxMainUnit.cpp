@@ -1,6 +1,8 @@
 #include "app/ZpxMainUnit.h"
 
+#include "app/RecentPuzzles.h"
 #include "app/ShellFigures.h"
+#include "core/Cp1252.h"
 #include "core/DialogsUnit.h"
 #include "core/PuzzleEdits.h"
 #include "core/PuzzleFile.h"
@@ -121,11 +123,6 @@ void exportToChosenFile(const char* title, const char* extension, const char* fi
     const QString chosen = chooseFile(exportSaveRequest(title, extension, filter));
     if (!chosen.isEmpty())
         runUnderNotice(NoticeExporting, [&] { write(chosen); });
-}
-
-QString fileNameOnly(const QString& path)
-{
-    return QFileInfo(path).fileName();
 }
 
 using Handler = void (*)(TZpxMainForm&);
@@ -640,31 +637,35 @@ void TZpxMainForm::ShowPuzzleLine()
 
 void TZpxMainForm::UpdateHistory()
 {
-    QStringList entries;
+    std::vector<std::string> candidates;
     const QString suffix = Mode != ModeSolve ? QStringLiteral(" /c") : QStringLiteral(" /s");
     const QString current = ZpxProcs->ReadSetting(QStringLiteral("CurrentPuzzle"), QString());
     if (!current.isEmpty() && puzzleState == PuzzleState::Loaded)
-        entries.append(current + suffix);
-    for (int n = 1; n <= 3; ++n) {
-        const QString stored = ZpxProcs->ReadSetting(QStringLiteral("HistoryPuzzle%1").arg(n), QString());
-        if (!entries.contains(stored, Qt::CaseInsensitive))
-            entries.append(stored);
+        candidates.push_back((current + suffix).toStdString());
+    QStringList stored;
+    for (int n = 1; n <= RecentPuzzleCount; ++n) {
+        stored.append(ZpxProcs->ReadSetting(QStringLiteral("HistoryPuzzle%1").arg(n), QString()));
+        candidates.push_back(stored.back().toStdString());
     }
+    const std::vector<RecentPuzzle> listed = recentPuzzles(candidates);
+
     const std::array<QAction*, 3> items = historyItems();
-    for (QAction* item : items)
-        item->setVisible(false);
-    int count = 0;
-    for (const QString& entry : entries) {
-        if (entry.isEmpty() || count == 3)
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        const QString entry = i < listed.size() ? QString::fromStdString(listed[i].entry) : QString();
+        // Entries no longer listed are forgotten, so they cannot come back.
+        if (entry != stored[static_cast<qsizetype>(i)])
+            ZpxProcs->WriteSetting(QStringLiteral("HistoryPuzzle%1").arg(number), entry);
+        items[i]->setVisible(!entry.isEmpty());
+        if (entry.isEmpty())
             continue;
-        ++count;
-        const QString name = fileNameOnly(entry.left(entry.size() - 3));
-        QAction* item = items[count - 1];
-        item->setText(QStringLiteral("&%1 %2").arg(count).arg(name.left(name.size() - 4).toUpper()));
-        item->setIcon(historyIcon(entry.endsWith(QLatin1Char('c'))));
-        item->setVisible(true);
+        const QFileInfo file(QString::fromStdString(recentPuzzlePath(listed[i].entry)));
+        QString caption = QStringLiteral("&%1 %2").arg(number).arg(file.completeBaseName().toUpper());
+        if (listed[i].showFolder)
+            caption += QStringLiteral(" (%1)").arg(QDir::toNativeSeparators(file.absolutePath()));
+        items[i]->setText(caption);
+        items[i]->setIcon(historyIcon(entry.endsWith(QLatin1Char('c'))));
         N11->setVisible(true);
-        ZpxProcs->WriteSetting(QStringLiteral("HistoryPuzzle%1").arg(count), entry);
     }
 }
 

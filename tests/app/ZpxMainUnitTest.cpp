@@ -275,17 +275,16 @@ private slots:
         Modified = false;
     }
 
-    void historyListsEachModeOnceAndAtMostThree()
+    void historyListsEachPuzzleOnceAndAtMostThree()
     {
         clearSettings();
         ScriptedDialogs dialogs;
         openPuzzle(dialogs, puzzleA, false);
         openPuzzle(dialogs, puzzleA, true);
         QCOMPARE(ZpxMainForm->History1->text(), QString("&1 ALPHA"));
-        QCOMPARE(ZpxMainForm->History2->text(), QString("&2 ALPHA"));
-        QVERIFY(!ZpxMainForm->History3->isVisible());
+        QVERIFY(!ZpxMainForm->History2->isVisible());
         QCOMPARE(ZpxProcs->ReadSetting("HistoryPuzzle1", QString()), puzzleA + " /s");
-        QCOMPARE(ZpxProcs->ReadSetting("HistoryPuzzle2", QString()), puzzleA + " /c");
+        QCOMPARE(ZpxProcs->ReadSetting("HistoryPuzzle2", QString()), QString());
 
         const QString charlie = QDir(testFolder()).filePath("charlie.zpx");
         writePuzzle(charlie);
@@ -314,6 +313,18 @@ private slots:
         QCOMPARE(asking.messages.size(), 1);
         QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleB);
         Modified = false;
+
+        // A puzzle deleted since drops out; two of one name show their folders.
+        const QString twin = QDir(testFolder()).filePath("twin/alpha.zpx");
+        QVERIFY(QDir(testFolder()).mkpath("twin"));
+        writePuzzle(twin);
+        openPuzzle(asking, charlie, false);
+        openPuzzle(asking, twin, false);
+        QVERIFY(QFile::remove(charlie));
+        openPuzzle(asking, puzzleA, false);
+        QCOMPARE(ZpxMainForm->History1->text(), "&1 ALPHA (" + QDir::toNativeSeparators(testFolder()) + ")");
+        QCOMPARE(ZpxMainForm->History2->text(), "&2 ALPHA (" + QDir::toNativeSeparators(QFileInfo(twin).path()) + ")");
+        QCOMPARE(ZpxMainForm->History3->text(), QString("&3 BRAVO"));
     }
 
     void saveQueryAnswers()
