@@ -19,7 +19,11 @@
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxHelpUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "clues/CharMapUnit.h"
+#include "clues/CluesDBUnit.h"
+#include "clues/DefListUnit.h"
 #include "clues/ZpxAutoUnit.h"
+#include "construct/GridScan.h"
 #include "construct/LettersDistUnit.h"
 #include "construct/ZpxAcrosticWinUnit.h"
 #include "construct/ZpxAnalyzeUnit.h"
@@ -468,6 +472,7 @@ void TZpxMainForm::loadPuzzleInMode(const QString& path, std::uint8_t mode, Load
         }
         return;
     }
+    rememberAuthorTitle();
     if (kind == LoadKind::Revert) {
         SelectedWord = 0;
         windowEvents().afterRevert();
@@ -511,6 +516,7 @@ void TZpxMainForm::New1Click()
     ZpxInputForm->NewFileName = chosen;
     if (ZpxInputForm->exec() != QDialog::Accepted)
         return;
+    rememberAuthorTitle();
     Mode = ModeConstruction;
     PuzzleFileName = QFileInfo(chosen).absoluteFilePath().toStdString();
     try {
@@ -549,8 +555,24 @@ void TZpxMainForm::HistoryClick(int item)
     loadPuzzleInMode(path, entry.endsWith(QLatin1String("/s")) ? ModeSolve : ModeConstruction);
 }
 
+void TZpxMainForm::rememberAuthorTitle()
+{
+    LoadedAuthorTitle = authorTitleLetters(PuzzleRecord);
+    warnedAuthorTitle.clear();
+}
+
 void TZpxMainForm::Save1Click()
 {
+    // A broken author-title line is saved as it is, but the constructor hears of it once.
+    if (Mode != ModeSolve) {
+        const std::string warning = authorTitleWarning(PuzzleRecord, LoadedAuthorTitle);
+        if (!warning.empty() && warning != warnedAuthorTitle) {
+            warnedAuthorTitle = warning;
+            SoundFX->PlayQuestion();
+            showMessage({MessageKind::Warning, MessageButtons::Ok, QStringLiteral("Warning"),
+                         QString::fromStdString(cp1252ToUtf8(warning))});
+        }
+    }
     runUnderNotice(
         NoticeSaving, [] { ZpxProcs->SavePuzzle(QString::fromStdString(PuzzleFileName)); }, false);
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 class QAction;
 class QFrame;
@@ -169,9 +170,13 @@ private:
     void showHelpPage(const QString& page);
     // The solved puzzle's file goes to the recycle bin and its windows close; only a new load continues.
     void recycleSolvedPuzzle();
+    // The author-title line of the puzzle just loaded or created, which later edits must keep.
+    void rememberAuthorTitle();
 
     PuzzleState puzzleState = PuzzleState::None;
     bool shownOnce = false;
+    // The author-title warning Save gave last, so the same one is not given again.
+    std::string warnedAuthorTitle;
 };
 
 extern TZpxMainForm* ZpxMainForm;

@@ -1,7 +1,9 @@
 #include "app/ZpxMainUnit.h"
+#include "construct/GridEditing.h"
 #include "construct/LettersDistUnit.h"
 #include "construct/ZpxGridUnit.h"
 #include "construct/ZpxInputUnit.h"
+#include "construct/ZpxScanUnit.h"
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
@@ -15,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QMenu>
@@ -325,6 +328,28 @@ private slots:
         QCOMPARE(ZpxMainForm->History1->text(), "&1 ALPHA (" + QDir::toNativeSeparators(testFolder()) + ")");
         QCOMPARE(ZpxMainForm->History2->text(), "&2 ALPHA (" + QDir::toNativeSeparators(QFileInfo(twin).path()) + ")");
         QCOMPARE(ZpxMainForm->History3->text(), QString("&3 BRAVO"));
+    }
+
+    void aBrokenAuthorTitleLineIsScannedAndWarnedOnceOnSave()
+    {
+        ScriptedDialogs dialogs;
+        openPuzzle(dialogs, puzzleA, false);
+        // Word B loses its first letter A, and the S is clicked instead: the line reads CS, not CA.
+        removeLetter(PuzzleRecord, 2, 1);
+        addSquareToWord(PuzzleRecord, 2, 4, 1);
+        Modified = true;
+        ZpxMainForm->ScanGrid1->trigger();
+        QCOMPARE(ZpxScanForm->DupeList->count(), 1);
+        QCOMPARE(ZpxScanForm->DupeList->item(0)->text(), QString("B.first letter S, not A"));
+        ZpxScanForm->close();
+
+        ZpxMainForm->Save1->trigger();
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].caption, QString("Warning"));
+        QVERIFY(dialogs.messages[0].text.endsWith("The acrostic now reads CS."));
+        QVERIFY(!Modified);
+        ZpxMainForm->Save1->trigger();
+        QCOMPARE(dialogs.messages.size(), 1);
     }
 
     void saveQueryAnswers()
