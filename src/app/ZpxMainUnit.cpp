@@ -38,6 +38,7 @@
 #include "env/ZpxPrefUnit.h"
 #include "output/AuthorAddressUnit.h"
 #include "output/BylineUnit.h"
+#include "output/ExportFiles.h"
 #include "output/ExportUnit.h"
 #include "output/ZpxPrintUnit.h"
 #include "solve/ScoreUnit.h"
@@ -116,16 +117,35 @@ FileDialogRequest exportSaveRequest(const char* title, const char* extension, co
     request.defaultSuffix = QString::fromLatin1(extension);
     request.filter = QString::fromLatin1(filter);
     request.directory = QDir::currentPath();
-    request.overwritePrompt = true;
+    // The export writes other names than the chosen one (Quote.EPS, Quote-A.EPS,
+    // Quote.TXT for Quote.eps): the question about replacing files is ours.
+    request.overwritePrompt = false;
     return request;
+}
+
+// Asks before files of the export are replaced, naming each; true to go on.
+bool mayReplaceExportFiles(ExportCommand command, const QString& chosen)
+{
+    QStringList existing;
+    for (const std::string& file : exportCommandFiles(command, chosen.toStdString()))
+        if (QFileInfo::exists(QString::fromStdString(file)))
+            existing.append(QDir::toNativeSeparators(QString::fromStdString(file)));
+    if (existing.isEmpty())
+        return true;
+    SoundFX->PlayQuestion();
+    return showMessage({MessageKind::Question, MessageButtons::YesNo, QStringLiteral("Confirm"),
+                        QStringLiteral("These files exist already and will be replaced:\n%1\nReplace them?")
+                            .arg(existing.join(QLatin1Char('\n')))})
+           == Answer::Yes;
 }
 
 // Asks for the export's file name and runs `write` with it under the exporting notice.
 template <typename Write>
-void exportToChosenFile(const char* title, const char* extension, const char* filter, Write write)
+void exportToChosenFile(ExportCommand command, const char* title, const char* extension, const char* filter,
+                        Write write)
 {
     const QString chosen = chooseFile(exportSaveRequest(title, extension, filter));
-    if (!chosen.isEmpty())
+    if (!chosen.isEmpty() && mayReplaceExportFiles(command, chosen))
         runUnderNotice(NoticeExporting, [&] { write(chosen); });
 }
 
@@ -968,29 +988,31 @@ void TZpxMainForm::PrinterSetup1Click()
 
 void TZpxMainForm::ExportMetafile1Click()
 {
-    exportToChosenFile("Export Metafile", "wmf", "Windows Metafile (*.wmf)|*.wmf", [](const QString& name) {
-        ExportForm->WriteClueText(name);
-        ExportForm->ExportMetafile(name, 0);
-    });
+    exportToChosenFile(ExportCommand::Metafile, "Export Metafile", "wmf", "Windows Metafile (*.wmf)|*.wmf",
+                       [](const QString& name) {
+                           ExportForm->WriteClueText(name);
+                           ExportForm->ExportMetafile(name, 0);
+                       });
 }
 
 void TZpxMainForm::ExportEPS1Click()
 {
-    exportToChosenFile("Export EPS", "eps", "Encapsulated PostScript (*.eps)|*.eps", [](const QString& name) {
-        ExportForm->WriteClueText(name);
-        ExportForm->ExportEps(name);
-    });
+    exportToChosenFile(ExportCommand::Eps, "Export EPS", "eps", "Encapsulated PostScript (*.eps)|*.eps",
+                       [](const QString& name) {
+                           ExportForm->WriteClueText(name);
+                           ExportForm->ExportEps(name);
+                       });
 }
 
 void TZpxMainForm::ExportSVG1Click()
 {
-    exportToChosenFile("Export SVG", "svg", "Scalable Vector Graphics (*.svg)|*.svg",
+    exportToChosenFile(ExportCommand::Svg, "Export SVG", "svg", "Scalable Vector Graphics (*.svg)|*.svg",
                        [](const QString& name) { ExportForm->ExportSvg(name); });
 }
 
 void TZpxMainForm::ExportRTFFile1Click()
 {
-    exportToChosenFile("Export RTF File", "rtf", "Rich Text Format (*.rtf)|*.rtf",
+    exportToChosenFile(ExportCommand::Rtf, "Export RTF File", "rtf", "Rich Text Format (*.rtf)|*.rtf",
                        [](const QString& name) { ExportForm->ExportRtf(name); });
 }
 

@@ -13,6 +13,12 @@ namespace zpx {
 
 namespace {
 
+constexpr const char* TextExtension = ".TXT";
+constexpr const char* EpsExtension = ".EPS";
+constexpr const char* WmfExtension = ".WMF";
+constexpr const char* SvgExtension = ".svg";
+constexpr const char* RtfExtension = ".RTF";
+
 // The puzzle picture at `first`, the answer picture at `second`.
 template <typename Write>
 WrittenFiles writePicturePair(const std::string& first, const std::string& second, Write write)
@@ -26,7 +32,7 @@ WrittenFiles writePicturePair(const std::string& first, const std::string& secon
 
 WrittenFiles writeClueTextFile(const TPuzzleRecord& record, const std::string& name)
 {
-    const std::string file = withExtension(name, ".TXT");
+    const std::string file = withExtension(name, TextExtension);
     saveFileAtomically(file, clueListText(record));
     return {file};
 }
@@ -35,7 +41,7 @@ WrittenFiles exportEpsFiles(const TPuzzleRecord& record, const std::string& name
 {
     // Both files carry the chosen name as their title.
     const std::string title = utf8ToCp1252(fileNamePart(name));
-    return writePicturePair(withExtension(name, ".EPS"), answerPictureName(name, ".EPS"),
+    return writePicturePair(withExtension(name, EpsExtension), answerPictureName(name, EpsExtension),
                             [&](const std::string&, PictureKind kind) {
                                 return WriteEps(record,
                                                 kind == PictureKind::PuzzleGrid ? EpsKind::PuzzleGrid
@@ -46,7 +52,7 @@ WrittenFiles exportEpsFiles(const TPuzzleRecord& record, const std::string& name
 
 WrittenFiles exportMetafileFiles(const TPuzzleRecord& record, const std::string& name)
 {
-    return writePicturePair(withExtension(name, ".WMF"), answerPictureName(name, ".WMF"),
+    return writePicturePair(withExtension(name, WmfExtension), answerPictureName(name, WmfExtension),
                             [&](const std::string& file, PictureKind kind) {
                                 return writeWmf(DrawGridMetafile(record, kind), utf8ToCp1252(fileNamePart(file)));
                             });
@@ -54,17 +60,32 @@ WrittenFiles exportMetafileFiles(const TPuzzleRecord& record, const std::string&
 
 WrittenFiles exportSvgFiles(const TPuzzleRecord& record, const std::string& name)
 {
-    return writePicturePair(withExtension(name, ".svg"), answerPictureName(name, ".svg"),
+    return writePicturePair(withExtension(name, SvgExtension), answerPictureName(name, SvgExtension),
                             [&](const std::string& file, PictureKind kind) {
-                                return writeSvg(DrawGridMetafile(record, kind), fileNamePart(file));
+                                return writeSvg(DrawGridMetafile(record, kind, LabelPlace::Apart), fileNamePart(file));
                             });
 }
 
 WrittenFiles exportRtfFile(const TPuzzleRecord& record, const std::string& name, const AuthorAddress& address)
 {
-    const std::string file = withExtension(name, ".RTF");
+    const std::string file = withExtension(name, RtfExtension);
     saveFileAtomically(file, ExportRtf(record, utf8ToCp1252(exportTitle(name)), address));
     return {file};
+}
+
+WrittenFiles exportCommandFiles(ExportCommand command, const std::string& name)
+{
+    switch (command) {
+    case ExportCommand::Metafile:
+        return {withExtension(name, TextExtension), withExtension(name, WmfExtension), answerPictureName(name, WmfExtension)};
+    case ExportCommand::Eps:
+        return {withExtension(name, TextExtension), withExtension(name, EpsExtension), answerPictureName(name, EpsExtension)};
+    case ExportCommand::Svg:
+        return {withExtension(name, SvgExtension), answerPictureName(name, SvgExtension)};
+    case ExportCommand::Rtf:
+        return {withExtension(name, RtfExtension)};
+    }
+    return {};
 }
 
 }  // namespace zpx

@@ -29,4 +29,12 @@ WrittenFiles exportSvgFiles(const TPuzzleRecord& record, const std::string& name
 // NAME.RTF: the manuscript.
 WrittenFiles exportRtfFile(const TPuzzleRecord& record, const std::string& name, const AuthorAddress& address);
 
+// The export commands of the Special menu: EPS and metafile write the clue
+// list beside their pictures.
+enum class ExportCommand { Metafile, Eps, Svg, Rtf };
+
+// Every file the command writes for the chosen name, so the user can be
+// asked about those that exist already.
+WrittenFiles exportCommandFiles(ExportCommand command, const std::string& name);
+
 }  // namespace zpx
