@@ -335,14 +335,23 @@ bool TZpxPrintForm::printJobs(const std::function<void(PrinterCanvas&)>& print)
     const QDir into(folder);
     const QString base = puzzleTitle().isEmpty() ? QStringLiteral("puzzle") : puzzleTitle();
     int number = 0;
-    PrinterCanvas canvas(*ProgramPrinter(), [&] {
-        QString file;
-        do
-            file = into.filePath(QStringLiteral("%1-%2.pdf").arg(base).arg(++number));
-        while (QFileInfo::exists(file));
-        return file;
-    });
-    print(canvas);
+    QStringList written;
+    {
+        PrinterCanvas canvas(*ProgramPrinter(), [&] {
+            QString file;
+            do
+                file = into.filePath(QStringLiteral("%1-%2.pdf").arg(base).arg(++number));
+            while (QFileInfo::exists(file));
+            written.append(QDir::toNativeSeparators(file));
+            return file;
+        });
+        print(canvas);
+    }
+    // Without a printer nothing comes out of the machine: say where the pages are.
+    if (!written.isEmpty())
+        showMessage({MessageKind::Information, MessageButtons::Ok, QStringLiteral("Print"),
+                     QStringLiteral("No printer is set up, so the pages were written to PDF files:\n")
+                         + written.join(QLatin1Char('\n'))});
     return true;
 }
 
