@@ -529,6 +529,7 @@ void TAutoclueForm::CharsBtnClick()
 void TAutoclueForm::ListdefsBtnClick()
 {
     DefListForm->setVisible(!DefListForm->isVisible());
+    DefListForm->ScrollToWord(CurrentWord);
 }
 
 void TAutoclueForm::CluesBtnClick()
