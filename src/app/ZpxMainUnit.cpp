@@ -244,7 +244,9 @@ const std::vector<MenuTable>& menuTables()
          {{&M::HelpContents, "&Contents", [](M& f) { f.HelpContentsClick(); }},
           {&M::HelpKeywordIndexcs1, "&Keyword Index", [](M& f) { f.HelpKeywordIndexclick(); }},
           {},
-          {&M::About1, "&About...", [](M& f) { f.About1Click(); }}}},
+          {&M::About1, "&About...", [](M& f) { f.About1Click(); }},
+          {&M::HelpHotKey, "Help", [](M& f) { f.HelpHotKeyClick(); }, EnableRule::Always, QKeyCombination(Qt::Key_F1),
+           true}}},
     };
     return tables;
 }
@@ -1041,9 +1043,35 @@ void TZpxMainForm::HelpKeywordIndexclick()
     showHelpPage(QStringLiteral("keywords.html"));
 }
 
+void TZpxMainForm::HelpHotKeyClick()
+{
+    // The page about the window the user is working in; the contents for any other.
+    const std::pair<QWidget*, const char*> pages[] = {
+        {ZpxGridForm, "constructing.html#building"},
+        {ZpxTitleForm, "constructing.html#selecting"},
+        {LettersDistForm, "constructing.html#distribution"},
+        {AcrosticWinForm, "constructing.html#wordlist"},
+        {ZpxScanForm, "constructing.html#checking"},
+        {AutoclueForm, "constructing.html#clues"},
+        {DefListForm, "constructing.html#clues"},
+        {CharMapForm, "constructing.html#clues"},
+        {CluesDBForm, "constructing.html#clues"},
+        {ZpxCluesForm, "solving.html#cluelist"},
+        {ZpxSolveForm, "solving.html#solvewindow"},
+        {ZpxClockForm, "solving.html#clock"},
+    };
+    const QWidget* active = QApplication::activeWindow();
+    QString page = QStringLiteral("index.html");
+    for (const auto& [window, shown] : pages)
+        if (window == active)
+            page = QString::fromLatin1(shown);
+    showHelpPage(page);
+}
+
 void TZpxMainForm::showHelpPage(const QString& page)
 {
-    ZpxHelpWindow()->showPage(helpBookPage(page));
+    const QString anchor = page.section(QLatin1Char('#'), 1);
+    ZpxHelpWindow()->showPage(helpBookPage(page.section(QLatin1Char('#'), 0, 0)), anchor);
 }
 
 void TZpxMainForm::Exit1Click()

@@ -91,6 +91,7 @@ public:
     QAction* HelpContents = nullptr;
     QAction* HelpKeywordIndexcs1 = nullptr;
     QAction* About1 = nullptr;
+    QAction* HelpHotKey = nullptr;  // F1, on the window only
 
     QFrame* Panel1 = nullptr;
     QToolButton* CheatBtn = nullptr;
@@ -145,6 +146,7 @@ public:
     void About1Click();
     void HelpContentsClick();
     void HelpKeywordIndexclick();
+    void HelpHotKeyClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
