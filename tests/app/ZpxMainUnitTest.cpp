@@ -4,6 +4,7 @@
 #include "construct/ZpxGridUnit.h"
 #include "construct/ZpxInputUnit.h"
 #include "construct/ZpxScanUnit.h"
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
@@ -335,9 +336,9 @@ private slots:
         ScriptedDialogs dialogs;
         openPuzzle(dialogs, puzzleA, false);
         // Word B loses its first letter A, and the S is clicked instead: the line reads CS, not CA.
-        removeLetter(PuzzleRecord, 2, 1);
-        addSquareToWord(PuzzleRecord, 2, 4, 1);
-        Modified = true;
+        puzzleEdits().apply(EditStep::RemoveLetter, [](TPuzzleRecord& record) { removeLetter(record, 2, 1); });
+        puzzleEdits().apply(EditStep::Letter, [](TPuzzleRecord& record) { addSquareToWord(record, 2, 4, 1); });
+        QVERIFY(Modified);
         ZpxMainForm->ScanGrid1->trigger();
         QCOMPARE(ZpxScanForm->DupeList->count(), 1);
         QCOMPARE(ZpxScanForm->DupeList->item(0)->text(), QString("B.first letter S, not A"));
