@@ -14,6 +14,7 @@
 #include "construct/ZpxScanUnit.h"
 #include "construct/ZpxTitleUnit.h"
 #include "core/SFXUnit.h"
+#include "core/WindowPlacesUnit.h"
 #include "core/ZpxProcsUnit.h"
 #include "env/LaunchUnit.h"
 #include "env/ZpxAboutUnit.h"
@@ -33,6 +34,7 @@ namespace zpx {
 
 void createApplicationWindows()
 {
+    keepDialogsInView();
     ZpxMainForm = new TZpxMainForm;
     ZpxGridForm = new TZpxGridForm;
     ZpxCluesForm = new TZpxCluesForm;

@@ -24,7 +24,7 @@ std::string constructionFigures(const TPuzzleRecord& record)
 std::string solveByline(const TPuzzleRecord& record)
 {
     const std::string byline = record.Byline.text();
-    return byline.empty() ? "an Zephyrtrace puzzle" : "by " + cp1252ToUtf8(byline);
+    return byline.empty() ? "a Zephyrtrace puzzle" : "by " + cp1252ToUtf8(byline);
 }
 
 }  // namespace zpx

@@ -1,6 +1,8 @@
 #include "app/ZpxMainUnit.h"
 
+#include "app/RecentPuzzles.h"
 #include "app/ShellFigures.h"
+#include "core/Cp1252.h"
 #include "core/DialogsUnit.h"
 #include "core/IpuzReader.h"
 #include "core/PuzzleEdits.h"
@@ -18,7 +20,11 @@
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxHelpUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "clues/CharMapUnit.h"
+#include "clues/CluesDBUnit.h"
+#include "clues/DefListUnit.h"
 #include "clues/ZpxAutoUnit.h"
+#include "construct/GridScan.h"
 #include "construct/LettersDistUnit.h"
 #include "construct/ZpxAcrosticWinUnit.h"
 #include "construct/ZpxAnalyzeUnit.h"
@@ -33,6 +39,7 @@
 #include "env/ZpxPrefUnit.h"
 #include "output/AuthorAddressUnit.h"
 #include "output/BylineUnit.h"
+#include "output/ExportFiles.h"
 #include "output/ExportUnit.h"
 #include "output/ZpxPrintUnit.h"
 #include "solve/ScoreUnit.h"
@@ -141,22 +148,36 @@ FileDialogRequest exportSaveRequest(const char* title, const char* extension, co
     request.defaultSuffix = QString::fromLatin1(extension);
     request.filter = QString::fromLatin1(filter);
     request.directory = QDir::currentPath();
-    request.overwritePrompt = true;
+    // The export writes other names than the chosen one (Quote.EPS, Quote-A.EPS,
+    // Quote.TXT for Quote.eps): the question about replacing files is ours.
+    request.overwritePrompt = false;
     return request;
+}
+
+// Asks before files of the export are replaced, naming each; true to go on.
+bool mayReplaceExportFiles(ExportCommand command, const QString& chosen)
+{
+    QStringList existing;
+    for (const std::string& file : exportCommandFiles(command, chosen.toStdString()))
+        if (QFileInfo::exists(QString::fromStdString(file)))
+            existing.append(QDir::toNativeSeparators(QString::fromStdString(file)));
+    if (existing.isEmpty())
+        return true;
+    SoundFX->PlayQuestion();
+    return showMessage({MessageKind::Question, MessageButtons::YesNo, QStringLiteral("Confirm"),
+                        QStringLiteral("These files exist already and will be replaced:\n%1\nReplace them?")
+                            .arg(existing.join(QLatin1Char('\n')))})
+           == Answer::Yes;
 }
 
 // Asks for the export's file name and runs `write` with it under the exporting notice.
 template <typename Write>
-void exportToChosenFile(const char* title, const char* extension, const char* filter, Write write)
+void exportToChosenFile(ExportCommand command, const char* title, const char* extension, const char* filter,
+                        Write write)
 {
     const QString chosen = chooseFile(exportSaveRequest(title, extension, filter));
-    if (!chosen.isEmpty())
+    if (!chosen.isEmpty() && mayReplaceExportFiles(command, chosen))
         runUnderNotice(NoticeExporting, [&] { write(chosen); });
-}
-
-QString fileNameOnly(const QString& path)
-{
-    return QFileInfo(path).fileName();
 }
 
 using Handler = void (*)(TZpxMainForm&);
@@ -258,7 +279,9 @@ const std::vector<MenuTable>& menuTables()
          {{&M::HelpContents, "&Contents", [](M& f) { f.HelpContentsClick(); }},
           {&M::HelpKeywordIndexcs1, "&Keyword Index", [](M& f) { f.HelpKeywordIndexclick(); }},
           {},
-          {&M::About1, "&About...", [](M& f) { f.About1Click(); }}}},
+          {&M::About1, "&About...", [](M& f) { f.About1Click(); }},
+          {&M::HelpHotKey, "Help", [](M& f) { f.HelpHotKeyClick(); }, EnableRule::Always, QKeyCombination(Qt::Key_F1),
+           true}}},
     };
     return tables;
 }
@@ -506,6 +529,7 @@ void TZpxMainForm::loadPuzzleInMode(const QString& path, std::uint8_t mode, Load
         }
         return;
     }
+    rememberAuthorTitle();
     if (kind == LoadKind::Revert) {
         SelectedWord = 0;
         windowEvents().afterRevert();
@@ -555,6 +579,7 @@ void TZpxMainForm::New1Click()
     ZpxInputForm->NewFileName = chosen;
     if (ZpxInputForm->exec() != QDialog::Accepted)
         return;
+    rememberAuthorTitle();
     Mode = ModeConstruction;
     PuzzleFileName = QFileInfo(chosen).absoluteFilePath().toStdString();
     try {
@@ -593,8 +618,24 @@ void TZpxMainForm::HistoryClick(int item)
     loadPuzzleInMode(path, entry.endsWith(QLatin1String("/s")) ? ModeSolve : ModeConstruction);
 }
 
+void TZpxMainForm::rememberAuthorTitle()
+{
+    LoadedAuthorTitle = authorTitleLetters(PuzzleRecord);
+    warnedAuthorTitle.clear();
+}
+
 void TZpxMainForm::Save1Click()
 {
+    // A broken author-title line is saved as it is, but the constructor hears of it once.
+    if (Mode != ModeSolve) {
+        const std::string warning = authorTitleWarning(PuzzleRecord, LoadedAuthorTitle);
+        if (!warning.empty() && warning != warnedAuthorTitle) {
+            warnedAuthorTitle = warning;
+            SoundFX->PlayQuestion();
+            showMessage({MessageKind::Warning, MessageButtons::Ok, QStringLiteral("Warning"),
+                         QString::fromStdString(cp1252ToUtf8(warning))});
+        }
+    }
     const QString file = puzzleFileForSave();
     if (file.isEmpty())
         return;
@@ -684,35 +725,35 @@ void TZpxMainForm::ShowPuzzleLine()
 
 void TZpxMainForm::UpdateHistory()
 {
-    QStringList entries;
+    std::vector<std::string> candidates;
     const QString suffix = Mode != ModeSolve ? QStringLiteral(" /c") : QStringLiteral(" /s");
     const QString current = ZpxProcs->ReadSetting(QStringLiteral("CurrentPuzzle"), QString());
     if (!current.isEmpty() && puzzleState == PuzzleState::Loaded)
-        entries.append(current + suffix);
-    for (int n = 1; n <= 3; ++n) {
-        const QString stored = ZpxProcs->ReadSetting(QStringLiteral("HistoryPuzzle%1").arg(n), QString());
-        if (!entries.contains(stored, Qt::CaseInsensitive))
-            entries.append(stored);
+        candidates.push_back((current + suffix).toStdString());
+    QStringList stored;
+    for (int n = 1; n <= RecentPuzzleCount; ++n) {
+        stored.append(ZpxProcs->ReadSetting(QStringLiteral("HistoryPuzzle%1").arg(n), QString()));
+        candidates.push_back(stored.back().toStdString());
     }
+    const std::vector<RecentPuzzle> listed = recentPuzzles(candidates);
+
     const std::array<QAction*, 3> items = historyItems();
-    for (QAction* item : items)
-        item->setVisible(false);
-    int count = 0;
-    for (const QString& entry : entries) {
-        if (entry.isEmpty() || count == 3)
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        const QString entry = i < listed.size() ? QString::fromStdString(listed[i].entry) : QString();
+        // Entries no longer listed are forgotten, so they cannot come back.
+        if (entry != stored[static_cast<qsizetype>(i)])
+            ZpxProcs->WriteSetting(QStringLiteral("HistoryPuzzle%1").arg(number), entry);
+        items[i]->setVisible(!entry.isEmpty());
+        if (entry.isEmpty())
             continue;
-        ++count;
-        const QString path = entry.left(entry.size() - 3);
-        // An imported ipuz is listed without its longer extension.
-        const QString file = fileNameOnly(path);
-        const QString name = isIpuzFileName(path.toStdString()) ? QFileInfo(path).completeBaseName()
-                                                                : file.left(file.size() - 4);
-        QAction* item = items[count - 1];
-        item->setText(QStringLiteral("&%1 %2").arg(count).arg(name.toUpper()));
-        item->setIcon(historyIcon(entry.endsWith(QLatin1Char('c'))));
-        item->setVisible(true);
+        const QFileInfo file(QString::fromStdString(recentPuzzlePath(listed[i].entry)));
+        QString caption = QStringLiteral("&%1 %2").arg(number).arg(file.completeBaseName().toUpper());
+        if (listed[i].showFolder)
+            caption += QStringLiteral(" (%1)").arg(QDir::toNativeSeparators(file.absolutePath()));
+        items[i]->setText(caption);
+        items[i]->setIcon(historyIcon(entry.endsWith(QLatin1Char('c'))));
         N11->setVisible(true);
-        ZpxProcs->WriteSetting(QStringLiteral("HistoryPuzzle%1").arg(count), entry);
     }
 }
 
@@ -940,6 +981,9 @@ void TZpxMainForm::AutoArrange1Click()
         ZpxCluesForm->ApplyScreenBounds();
     if (ZpxSolveForm->isVisible())
         ZpxSolveForm->ApplyScreenBounds();
+    // Placed last, clear of the grid and author-title windows in their new places.
+    if (AutoclueForm->isVisible())
+        AutoclueForm->ApplyScreenBounds();
 }
 
 void TZpxMainForm::Preferences1Click()
@@ -986,52 +1030,55 @@ void TZpxMainForm::About1Click()
 void TZpxMainForm::PrinterSetup1Click()
 {
     QPageSetupDialog dialog(Printer(), this);
+    keepAboveToolWindows(&dialog);
     dialog.exec();
 }
 
 void TZpxMainForm::ExportMetafile1Click()
 {
-    exportToChosenFile("Export Metafile", "wmf", "Windows Metafile (*.wmf)|*.wmf", [](const QString& name) {
-        ExportForm->WriteClueText(name);
-        ExportForm->ExportMetafile(name, 0);
-    });
+    exportToChosenFile(ExportCommand::Metafile, "Export Metafile", "wmf", "Windows Metafile (*.wmf)|*.wmf",
+                       [](const QString& name) {
+                           ExportForm->WriteClueText(name);
+                           ExportForm->ExportMetafile(name, 0);
+                       });
 }
 
 void TZpxMainForm::ExportEPS1Click()
 {
-    exportToChosenFile("Export EPS", "eps", "Encapsulated PostScript (*.eps)|*.eps", [](const QString& name) {
-        ExportForm->WriteClueText(name);
-        ExportForm->ExportEps(name);
-    });
+    exportToChosenFile(ExportCommand::Eps, "Export EPS", "eps", "Encapsulated PostScript (*.eps)|*.eps",
+                       [](const QString& name) {
+                           ExportForm->WriteClueText(name);
+                           ExportForm->ExportEps(name);
+                       });
 }
 
 void TZpxMainForm::ExportSVG1Click()
 {
-    exportToChosenFile("Export SVG", "svg", "Scalable Vector Graphics (*.svg)|*.svg",
+    exportToChosenFile(ExportCommand::Svg, "Export SVG", "svg", "Scalable Vector Graphics (*.svg)|*.svg",
                        [](const QString& name) { ExportForm->ExportSvg(name); });
 }
 
 void TZpxMainForm::ExportRTFFile1Click()
 {
-    exportToChosenFile("Export RTF File", "rtf", "Rich Text Format (*.rtf)|*.rtf",
+    exportToChosenFile(ExportCommand::Rtf, "Export RTF File", "rtf", "Rich Text Format (*.rtf)|*.rtf",
                        [](const QString& name) { ExportForm->ExportRtf(name); });
 }
 
 void TZpxMainForm::ExportIpuz1Click()
 {
-    exportToChosenFile("Export ipuz", "ipuz", "ipuz Puzzle (*.ipuz)|*.ipuz",
+    exportToChosenFile(ExportCommand::Ipuz, "Export ipuz", "ipuz", "ipuz Puzzle (*.ipuz)|*.ipuz",
                        [](const QString& name) { ExportForm->ExportIpuz(name); });
 }
 
 void TZpxMainForm::ExportJPZ1Click()
 {
-    exportToChosenFile("Export JPZ", "jpz", "JPZ Puzzle (*.jpz)|*.jpz",
+    exportToChosenFile(ExportCommand::Jpz, "Export JPZ", "jpz", "JPZ Puzzle (*.jpz)|*.jpz",
                        [](const QString& name) { ExportForm->ExportJpz(name); });
 }
 
 void TZpxMainForm::ExportWebPage1Click()
 {
-    exportToChosenFile("Export Web Page", "html", "Web Page (*.html)|*.html",
+    exportToChosenFile(ExportCommand::WebPage, "Export Web Page", "html", "Web Page (*.html)|*.html",
                        [](const QString& name) { ExportForm->ExportWebPage(name); });
 }
 
@@ -1060,9 +1107,35 @@ void TZpxMainForm::HelpKeywordIndexclick()
     showHelpPage(QStringLiteral("keywords.html"));
 }
 
+void TZpxMainForm::HelpHotKeyClick()
+{
+    // The page about the window the user is working in; the contents for any other.
+    const std::pair<QWidget*, const char*> pages[] = {
+        {ZpxGridForm, "constructing.html#building"},
+        {ZpxTitleForm, "constructing.html#selecting"},
+        {LettersDistForm, "constructing.html#distribution"},
+        {AcrosticWinForm, "constructing.html#wordlist"},
+        {ZpxScanForm, "constructing.html#checking"},
+        {AutoclueForm, "constructing.html#clues"},
+        {DefListForm, "constructing.html#clues"},
+        {CharMapForm, "constructing.html#clues"},
+        {CluesDBForm, "constructing.html#clues"},
+        {ZpxCluesForm, "solving.html#cluelist"},
+        {ZpxSolveForm, "solving.html#solvewindow"},
+        {ZpxClockForm, "solving.html#clock"},
+    };
+    const QWidget* active = QApplication::activeWindow();
+    QString page = QStringLiteral("index.html");
+    for (const auto& [window, shown] : pages)
+        if (window == active)
+            page = QString::fromLatin1(shown);
+    showHelpPage(page);
+}
+
 void TZpxMainForm::showHelpPage(const QString& page)
 {
-    ZpxHelpWindow()->showPage(helpBookPage(page));
+    const QString anchor = page.section(QLatin1Char('#'), 1);
+    ZpxHelpWindow()->showPage(helpBookPage(page.section(QLatin1Char('#'), 0, 0)), anchor);
 }
 
 void TZpxMainForm::Exit1Click()

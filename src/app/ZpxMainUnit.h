@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 class QAction;
 class QFrame;
@@ -96,6 +97,7 @@ public:
     QAction* HelpContents = nullptr;
     QAction* HelpKeywordIndexcs1 = nullptr;
     QAction* About1 = nullptr;
+    QAction* HelpHotKey = nullptr;  // F1, on the window only
 
     QFrame* Panel1 = nullptr;
     QToolButton* CheatBtn = nullptr;
@@ -153,6 +155,7 @@ public:
     void About1Click();
     void HelpContentsClick();
     void HelpKeywordIndexclick();
+    void HelpHotKeyClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -178,9 +181,13 @@ private:
     void showHelpPage(const QString& page);
     // The solved puzzle's file goes to the recycle bin and its windows close; only a new load continues.
     void recycleSolvedPuzzle();
+    // The author-title line of the puzzle just loaded or created, which later edits must keep.
+    void rememberAuthorTitle();
 
     PuzzleState puzzleState = PuzzleState::None;
     bool shownOnce = false;
+    // The author-title warning Save gave last, so the same one is not given again.
+    std::string warnedAuthorTitle;
 };
 
 extern TZpxMainForm* ZpxMainForm;

@@ -1,4 +1,5 @@
 #include "app/ApplicationWindowsUnit.h"
+#include "app/WindowSystem.h"
 #include "app/ZpxMainUnit.h"
 #include "core/ResourcesUnit.h"
 #include "core/ZpxApplicationUnit.h"
@@ -9,6 +10,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (zpx::runOnX11(std::getenv("QT_QPA_PLATFORM"), std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY")))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     zpx::TZpxApplication app(argc, argv);
     app.setWindowIcon(zpx::programIcon());
     // Desktops match the windows to the menu entry (and its icon) by this name.

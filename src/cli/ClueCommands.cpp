@@ -33,12 +33,18 @@ std::optional<TPuzzleRecord> loadOrRefuse(const std::string& path)
 }
 
 // Text for the record, one line as the windows' edit lines keep it: refused
-// when a character would not survive.
+// when a character would not survive, or when it is longer than the record
+// holds (the windows' edit lines take no more either).
 std::optional<std::string> recordText(const std::string& utf8, const char* what)
 {
     auto text = utf8ToCp1252Exact(controlsAsSpaces(utf8));
-    if (!text)
+    if (!text) {
         refuse(std::string("The ") + what + " holds characters that Windows-1252 cannot write; nothing was stored.");
+    } else if (text->size() > static_cast<std::size_t>(MaxStringLength)) {
+        refuse(std::string("The ") + what + " is longer than " + std::to_string(MaxStringLength) +
+               " characters; nothing was stored.");
+        text.reset();
+    }
     return text;
 }
 

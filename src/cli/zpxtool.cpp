@@ -72,6 +72,10 @@ int dispatch(int argc, char** argv)
         printUsage(std::cout);
         return ExitOk;
     }
+    if (std::string_view(argv[1]) == "--version") {
+        std::cout << "zpxtool " << ZPX_VERSION << '\n';
+        return ExitOk;
+    }
     if (std::string_view(argv[1]) == "--manual") {
         writeManualPage(std::cout, Commands);
         return ExitOk;

@@ -7,10 +7,12 @@
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zpx {
@@ -19,9 +21,12 @@ TCharMapForm* CharMapForm = nullptr;
 
 namespace {
 
-// Cell sizes at 96 pixels per inch.
+// Cell sizes at 96 pixels per inch, the least a cell gets.
 constexpr int CellWidth = 16;
 constexpr int CellHeight = 19;
+// Room around a cell's character, and beside the caption for its close box.
+constexpr int CellPadding = 6;
+constexpr int CaptionButtonsRoom = 60;
 
 int scaledToScreen(int pixels)
 {
@@ -56,8 +61,6 @@ void TCharMapForm::FormCreate()
     CharGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CharGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CharGrid->setShowGrid(true);
-    // "___" is wider than its cell: it shows clipped, not as an ellipsis.
-    CharGrid->setTextElideMode(Qt::ElideNone);
     CharGrid->setFrameStyle(QFrame::NoFrame);
     CharGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // No cell is ever selected, so a click on the same cell inserts again.
@@ -78,8 +81,16 @@ void TCharMapForm::FormCreate()
             CharGrid->setItem(row, column, cell);
         }
 
-    const int cellWidth = scaledToScreen(CellWidth);
-    const int cellHeight = scaledToScreen(CellHeight);
+    // Every character whole in its cell, "___" included, and the window as wide as its caption.
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (int row = 0; row < SpecialCharacterRows; ++row)
+        for (int column = 0; column < SpecialCharacterColumns; ++column)
+            widest = std::max(widest, metrics.horizontalAdvance(CharGrid->item(row, column)->text()));
+    const int captionRoom = QFontMetrics(QApplication::font()).horizontalAdvance(windowTitle()) + CaptionButtonsRoom;
+    const int cellWidth = std::max({scaledToScreen(CellWidth), widest + CellPadding,
+                                    (captionRoom + SpecialCharacterColumns - 1) / SpecialCharacterColumns});
+    const int cellHeight = std::max(scaledToScreen(CellHeight), metrics.height() + CellPadding);
     CharGrid->horizontalHeader()->setMinimumSectionSize(1);
     CharGrid->verticalHeader()->setMinimumSectionSize(1);
     for (int column = 0; column < SpecialCharacterColumns; ++column)

@@ -2,6 +2,7 @@
 
 #include "core/Cp1252.h"
 #include "core/DialogsUnit.h"
+#include "core/ScreenMetricsUnit.h"
 #include "core/SettingsLookUnit.h"
 #include "core/SharedState.h"
 #include "core/WindowEvents.h"
@@ -18,10 +19,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zpx {
 
@@ -174,6 +179,16 @@ void TCluesDBForm::bankFailed(const dbf::DbfError& error)
                  QString::fromStdString(error.what())});
 }
 
+void TCluesDBForm::fitDefinitionWidth()
+{
+    // A definition as long as the bank's field holds, in the list's font, beside the scroll bar.
+    const int wanted = QFontMetrics(ClueList->font()).horizontalAdvance(QString(dbf::DefinitionLength, QLatin1Char('M')))
+                       + ClueList->verticalScrollBar()->sizeHint().width() + 2 * ClueList->frameWidth() + 8;
+    const int room = screen()->availableGeometry().width() - 2 * frameBorder();
+    if (width() < wanted)
+        resize(std::min(wanted, room), height());
+}
+
 bool TCluesDBForm::FormShow()
 {
     centreNotice();
@@ -187,6 +202,7 @@ bool TCluesDBForm::FormShow()
         colours.setColor(QPalette::Text, fontColorFromSettings(QStringLiteral("Bank")));
         ClueList->setPalette(colours);
     }
+    fitDefinitionWidth();
     if (dataFile.trimmed().isEmpty() || !QFileInfo::exists(dataFile))
         dataFile = bankDataFile();
     if (dataFile.isEmpty())

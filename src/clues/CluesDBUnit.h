@@ -62,6 +62,8 @@ private:
     void ClueListMouseUp();
     void StoreDefinitions(const QString& definition);
     void centreNotice();
+    // Widens the window to show a whole definition where the screen allows.
+    void fitDefinitionWidth();
     void showDefinitions(const std::vector<std::string>& definitions);
     // The bank's file from the settings; asks for one when there is none yet.
     QString bankDataFile();

@@ -12,9 +12,13 @@
 #include <QEvent>
 #include <QListWidget>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zpx {
 
@@ -105,6 +109,21 @@ void TDefListForm::FormShow()
     setMinimumHeight(3 * ItemHeight);
     ApplySettings();
     FillList();
+    // Every line, where the screen has room for them.
+    const int wanted = AcrList->count() * AcrList->sizeHintForRow(0) + 2 * AcrList->frameWidth()
+                       + AcrList->horizontalScrollBar()->sizeHint().height();
+    const int room = screen()->availableGeometry().height() / 2;
+    if (height() < wanted)
+        resize(width(), std::min(wanted, room));
+}
+
+void TDefListForm::ScrollToWord(int word)
+{
+    if (!AcrList || word < 1 || word > AcrList->count())
+        return;
+    // The list takes the window's new height first, so the line lands inside it.
+    layout()->activate();
+    AcrList->scrollToItem(AcrList->item(word - 1), QAbstractItemView::PositionAtCenter);
 }
 
 void TDefListForm::ApplySettings()

@@ -26,6 +26,8 @@ public:
     void FillList();
     // Rebuilds word w's line from the record after its clue changed.
     void ReplaceWordLine(int word);
+    // Brings the word's line into view, where the list is too long for the window.
+    void ScrollToWord(int word);
 
     // Item i belongs to word i + 1. Exists from the first showing on.
     QListWidget* AcrList = nullptr;

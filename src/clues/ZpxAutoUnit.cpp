@@ -12,6 +12,8 @@
 #include "core/ScreenMetricsUnit.h"
 #include "core/SettingsLookUnit.h"
 #include "core/SharedState.h"
+#include "core/WindowPlacesUnit.h"
+#include "core/WindowRoom.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
@@ -359,8 +361,16 @@ void TAutoclueForm::ApplyScreenBounds()
     const int caption = smallCaptionHeight();
     const QRect frame = frameBounds(this, caption);
     QRect bounds(screenWidth() / 4, (screenHeight() - frame.height()) / 2, screenWidth() / 2, frame.height());
-    if (const auto stored = readScreenBounds(QStringLiteral("ScreenBoundsAutoclue")))
+    if (const auto stored = readScreenBounds(QStringLiteral("ScreenBoundsAutoclue"))) {
         bounds = QRect(stored->left, stored->top, stored->width, stored->height);
+    } else {
+        // Staying on top, the window must not hide the squares the constructor clicks.
+        std::vector<WindowBox> taken;
+        for (const QRect& shown : shownAnchorBounds())
+            taken.push_back({shown.left(), shown.top(), shown.width(), shown.height()});
+        bounds.moveTop(topLeavingRoom({bounds.left(), bounds.top(), bounds.width(), bounds.height()}, taken, 0,
+                                      screenHeight()));
+    }
     setFrameBounds(this, bounds, caption);
 }
 
@@ -531,6 +541,7 @@ void TAutoclueForm::CharsBtnClick()
 void TAutoclueForm::ListdefsBtnClick()
 {
     DefListForm->setVisible(!DefListForm->isVisible());
+    DefListForm->ScrollToWord(CurrentWord);
 }
 
 void TAutoclueForm::CluesBtnClick()

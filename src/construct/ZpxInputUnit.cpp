@@ -114,8 +114,9 @@ void TZpxInputForm::createComponents()
 
     CancelBtn->setGeometry(224, 284, 96, 30);
     OkBtn->setGeometry(330, 284, 96, 30);
+    // Enter in the author-title line is OK; in the quotation it starts a new line.
     CancelBtn->setAutoDefault(false);
-    OkBtn->setAutoDefault(false);
+    OkBtn->setDefault(true);
 
     connectGuarded(AutoBtn, &QRadioButton::clicked, this, [this] { AutoBtnClick(); });
     connectGuarded(ManualBtn, &QRadioButton::clicked, this, [this] { AutoBtnClick(); });

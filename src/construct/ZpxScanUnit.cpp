@@ -4,6 +4,7 @@
 #include "construct/OwnerDrawnListUnit.h"
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
+#include "core/SharedState.h"
 #include "core/WindowEvents.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
@@ -101,7 +102,7 @@ void TZpxScanForm::ScanGrid()
     ErrPanel->hide();
     DupeList->setEnabled(true);
     DupeList->clear();
-    for (const std::string& line : scanGrid(PuzzleRecord))
+    for (const std::string& line : scanGrid(PuzzleRecord, LoadedAuthorTitle))
         DupeList->addItem(QString::fromLatin1(line));
     if (DupeList->count() == 0) {
         DupeList->setEnabled(false);

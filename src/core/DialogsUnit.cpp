@@ -3,7 +3,9 @@
 #include "core/WindowPlacesUnit.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
+#include <QSortFilterProxyModel>
 
 namespace zpx {
 
@@ -48,6 +50,22 @@ QString qtFilter(const QString& filter)
     return parts[0].trimmed() + " (" + QString(parts[1]).replace(';', ' ') + ")";
 }
 
+// Lists folders and the files that may be run, for choosing a program.
+class ProgramsOnly : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override
+    {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!files)
+            return true;
+        const QFileInfo file = files->fileInfo(files->index(row, 0, parent));
+        return file.isDir() || file.isExecutable();
+    }
+};
+
 }  // namespace
 
 void setDialogResponder(DialogResponder* responder)
@@ -61,6 +79,7 @@ Answer showMessage(const MessageRequest& request)
         return activeResponder->answerMessage(request);
     QMessageBox box(iconOf(request.kind), request.caption, request.text, buttonsOf(request.buttons),
                     dialogOwner());
+    keepAboveToolWindows(&box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -78,14 +97,18 @@ QString chooseFile(const FileDialogRequest& request)
     if (activeResponder)
         return activeResponder->chooseFile(request);
     QFileDialog dialog(dialogOwner(), request.title, request.directory, qtFilter(request.filter));
+    keepAboveToolWindows(&dialog);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.folder      ? QFileDialog::Directory
                        : request.mustExist ? QFileDialog::ExistingFile
                                            : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
-    if (request.programsOnly)
-        dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
+    if (request.programsOnly) {
+        // Qt's own dialog, whose list the filter can reach.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setProxyModel(new ProgramsOnly(&dialog));
+    }
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

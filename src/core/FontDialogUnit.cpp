@@ -20,6 +20,7 @@ std::optional<FontPick> chooseFont(const FontDialogRequest& request)
     if (DialogResponder* responder = dialogResponder())
         return responder->chooseFont(request);
     QDialog dialog(dialogOwner());
+    keepAboveToolWindows(&dialog);
     dialog.setWindowTitle(QStringLiteral("Font"));
     auto* fonts = new QFontDialog(request.font, &dialog);
     fonts->setWindowFlags(Qt::Widget);

@@ -11,6 +11,7 @@ bool AllowClose = false;
 std::int32_t AutoSquare = 0;
 std::int32_t ScreenSquare = 0;
 std::int32_t AuthorTitleSquare = 0;
+std::string LoadedAuthorTitle;
 std::string SettingsKey = MainSettingsKey;
 
 }  // namespace zpx

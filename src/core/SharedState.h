@@ -22,6 +22,9 @@ extern bool AllowClose;
 extern std::int32_t AutoSquare;
 extern std::int32_t ScreenSquare;
 extern std::int32_t AuthorTitleSquare;
+// The first letters as the puzzle was created or loaded (Windows-1252, one
+// per word): the author-title line that Scan Grid and Save hold the words to.
+extern std::string LoadedAuthorTitle;
 
 inline const char* const MainSettingsKey = "Software\\Marlowick32\\Zephyrtrace5";
 inline const char* const ToolsSettingsKey = "Software\\Marlowick32\\Tools";

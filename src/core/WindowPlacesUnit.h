@@ -6,6 +6,8 @@
 
 #include <QRect>
 
+#include <vector>
+
 class QWidget;
 
 namespace zpx {
@@ -18,8 +20,21 @@ void setPlacementAnchor(PlacementAnchor anchor, QWidget* window);
 // The anchor's outer bounds, frame and caption included; empty while there is none.
 QRect anchorBounds(PlacementAnchor anchor);
 
+// The bounds of every anchor now on the screen: what a tool window placing
+// itself should leave uncovered.
+std::vector<QRect> shownAnchorBounds();
+
 // The window message boxes and file dialogs are centred on: the active
 // window, else the main window.
 QWidget* dialogOwner();
+
+// From now on every modal dialog opens over the window it was opened from:
+// transient for it and centred on it, unless it places itself.
+void keepDialogsInView();
+
+// The flags of a modal dialog: it stays on top, as the tool windows it may
+// be opened beside do, so none of them hides it. Given before the dialog is
+// first shown.
+void keepAboveToolWindows(QWidget* dialog);
 
 }  // namespace zpx

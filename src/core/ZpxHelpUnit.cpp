@@ -1,6 +1,7 @@
 #include "core/ZpxHelpUnit.h"
 
 #include "core/DialogsUnit.h"
+#include "core/ScreenMetricsUnit.h"
 #include "core/ShippedFiles.h"
 #include "core/ZpxApplicationUnit.h"
 
@@ -9,6 +10,8 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -34,6 +37,8 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window), browser(new
     layout->addLayout(buttons);
     layout->addWidget(browser);
     resize(640, 520);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connectGuarded(escape, &QShortcut::activated, this, [this] { close(); });
 }
 
 void THelpForm::showSiblingPage(const QString& name)
@@ -41,17 +46,33 @@ void THelpForm::showSiblingPage(const QString& name)
     showPage(QFileInfo(currentPage()).dir().filePath(name));
 }
 
-void THelpForm::showPage(const QString& path)
+void THelpForm::showPage(const QString& path, const QString& anchor)
 {
     if (!QFileInfo::exists(path)) {
         showMessage({MessageKind::Error, MessageButtons::Ok, QStringLiteral("Error"),
                      QStringLiteral("The help file %1 cannot be found.").arg(QDir::toNativeSeparators(path))});
         return;
     }
-    browser->setSource(QUrl::fromLocalFile(path));
+    QUrl page = QUrl::fromLocalFile(path);
+    if (!anchor.isEmpty())
+        page.setFragment(anchor);
+    browser->setSource(page);
+    if (!isVisible())
+        fitOnScreen();
     show();
     raise();
     activateWindow();
+}
+
+void THelpForm::fitOnScreen()
+{
+    const QRect area = screen()->availableGeometry();
+    // The frame and caption take room beyond the window's own size.
+    const QSize room = area.size() - QSize(2 * frameBorder(), captionHeight() + 2 * frameBorder());
+    resize(size().boundedTo(room));
+    QRect frame(QPoint(), size() + QSize(2 * frameBorder(), captionHeight() + 2 * frameBorder()));
+    frame.moveCenter(area.center());
+    move(frame.left() + frameBorder(), frame.top() + captionHeight() + frameBorder());
 }
 
 QString THelpForm::currentPage() const

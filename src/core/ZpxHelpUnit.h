@@ -13,12 +13,15 @@ class THelpForm : public QWidget {
 
 public:
     explicit THelpForm(QWidget* parent = nullptr);
-    void showPage(const QString& path);
+    // Shows the page at `path`, scrolled to `anchor` when one is given.
+    void showPage(const QString& path, const QString& anchor = {});
     QString currentPage() const;
 
 private:
     // Another page of the book the current page belongs to.
     void showSiblingPage(const QString& name);
+    // The window shrinks to the screen where it must, and stands in its middle.
+    void fitOnScreen();
 
     QTextBrowser* browser;
 };

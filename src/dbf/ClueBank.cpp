@@ -159,7 +159,7 @@ BankFiles bankFiles(std::string_view bank)
     const std::filesystem::path path{std::string(bank)};
     if (path.has_extension())
         return {std::string(bank), std::string(bank.substr(0, bank.size() >= 4 ? bank.size() - 4 : 0))};
-    return {std::string(bank) + ".DBF", std::string(bank)};
+    return {withDefaultExtension(bank, "DBF"), std::string(bank)};
 }
 
 void createClueBank(const BankFiles& files)

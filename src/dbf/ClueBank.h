@@ -31,8 +31,9 @@ struct BankFiles {
     std::string index;  // BANK, whose index the table names BANK.NDX
 };
 
-// "BANK" names BANK.DBF and BANK.NDX; a name with an extension is the data
-// file itself, its index named after it without the last four characters.
+// "BANK" names BANK.DBF and BANK.NDX (or the lower-case spellings where only
+// those exist); a name with an extension is the data file itself, its index
+// named after it without the last four characters.
 BankFiles bankFiles(std::string_view bank);
 
 // Makes a new, empty bank: ENTRY (character 40), MORE (logical) and ten

@@ -87,8 +87,18 @@ std::string typeName(const FieldDef& def)
     }
 }
 
-// "BANK" gets the default extension; "BANK." asks for none. Where only the
-// lower-case spelling exists, that file is meant.
+void putDate(std::uint8_t* p)
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    p[0] = static_cast<std::uint8_t>(local.tm_year);
+    p[1] = static_cast<std::uint8_t>(local.tm_mon + 1);
+    p[2] = static_cast<std::uint8_t>(local.tm_mday);
+}
+
+}  // namespace
+
 std::string withDefaultExtension(std::string_view given, std::string_view extension)
 {
     std::string name = trimmed(given);
@@ -107,18 +117,6 @@ std::string withDefaultExtension(std::string_view given, std::string_view extens
     std::error_code ignored;
     return !std::filesystem::exists(upper, ignored) && std::filesystem::exists(lower, ignored) ? lower : upper;
 }
-
-void putDate(std::uint8_t* p)
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    p[0] = static_cast<std::uint8_t>(local.tm_year);
-    p[1] = static_cast<std::uint8_t>(local.tm_mon + 1);
-    p[2] = static_cast<std::uint8_t>(local.tm_mday);
-}
-
-}  // namespace
 
 // Changes every open index between the change marks readers look for.
 class TTzDbf::IndexChange {

@@ -54,6 +54,11 @@ struct FieldDef {
     int decimals = 0;
 };
 
+// "BANK" gets the default extension; "BANK." asks for none. Where only the
+// lower-case spelling exists (files written by other programs on Linux), that
+// file is meant.
+std::string withDefaultExtension(std::string_view given, std::string_view extension);
+
 // Makes a new, empty data file; an existing file is refused.
 void createDataFile(const std::string& fileName, const std::vector<FieldDef>& fields);
 

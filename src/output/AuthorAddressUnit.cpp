@@ -31,11 +31,12 @@ constexpr AddressLine AddressLines[] = {
 }  // namespace
 
 TAuthorAddressForm::TAuthorAddressForm(QWidget* parent)
-    : QDialog(parent, ToolWindowFlags)
+    : QDialog(parent, ToolWindowFlags | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Author Address"));
     setFixedSize(340, 190);
     fillWithSilver(this);
+    createControls();
 }
 
 void TAuthorAddressForm::createControls()
@@ -64,8 +65,6 @@ void TAuthorAddressForm::createControls()
 
 void TAuthorAddressForm::showEvent(QShowEvent* event)
 {
-    if (!NameEdit)
-        createControls();
     FormShow();
     QDialog::showEvent(event);
 }

@@ -17,7 +17,7 @@ class TAuthorAddressForm : public QDialog {
 public:
     explicit TAuthorAddressForm(QWidget* parent = nullptr);
 
-    // Made at the first showing: "Name", then the four address lines.
+    // "Name", then the four address lines.
     QLineEdit* NameEdit = nullptr;
     std::array<QLineEdit*, 4> AddEdits{};
     QPushButton* OkBtn = nullptr;

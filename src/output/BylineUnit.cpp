@@ -63,9 +63,9 @@ void TBylineForm::createComponents()
     CancelBtn->setGeometry(116, 48, 75, 25);
     SaveBtn = new QPushButton(QStringLiteral("&Save"), this);
     SaveBtn->setGeometry(202, 48, 75, 25);
-    // Enter in the line is not a Save: only the button stores the byline.
+    // Enter in the line saves, as in any dialog with one line to fill.
     CancelBtn->setAutoDefault(false);
-    SaveBtn->setAutoDefault(false);
+    SaveBtn->setDefault(true);
 
     connectGuarded(CancelBtn, &QPushButton::clicked, this, [this] { reject(); });
     connectGuarded(SaveBtn, &QPushButton::clicked, this, [this] { SaveBtnClick(); });

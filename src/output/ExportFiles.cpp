@@ -16,6 +16,15 @@ namespace zpx {
 
 namespace {
 
+constexpr const char* TextExtension = ".TXT";
+constexpr const char* EpsExtension = ".EPS";
+constexpr const char* WmfExtension = ".WMF";
+constexpr const char* SvgExtension = ".svg";
+constexpr const char* RtfExtension = ".RTF";
+constexpr const char* IpuzExtension = ".ipuz";
+constexpr const char* JpzExtension = ".jpz";
+constexpr const char* WebPageExtension = ".html";
+
 // The puzzle picture at `first`, the answer picture at `second`.
 template <typename Write>
 WrittenFiles writePicturePair(const std::string& first, const std::string& second, Write write)
@@ -35,14 +44,14 @@ WrittenFiles writeFile(const std::string& file, const std::string& bytes)
 
 WrittenFiles writeClueTextFile(const TPuzzleRecord& record, const std::string& name)
 {
-    return writeFile(withExtension(name, ".TXT"), clueListText(record));
+    return writeFile(withExtension(name, TextExtension), clueListText(record));
 }
 
 WrittenFiles exportEpsFiles(const TPuzzleRecord& record, const std::string& name, const std::string& date)
 {
     // Both files carry the chosen name as their title.
     const std::string title = utf8ToCp1252(fileNamePart(name));
-    return writePicturePair(withExtension(name, ".EPS"), answerPictureName(name, ".EPS"),
+    return writePicturePair(withExtension(name, EpsExtension), answerPictureName(name, EpsExtension),
                             [&](const std::string&, PictureKind kind) {
                                 return WriteEps(record,
                                                 kind == PictureKind::PuzzleGrid ? EpsKind::PuzzleGrid
@@ -53,7 +62,7 @@ WrittenFiles exportEpsFiles(const TPuzzleRecord& record, const std::string& name
 
 WrittenFiles exportMetafileFiles(const TPuzzleRecord& record, const std::string& name)
 {
-    return writePicturePair(withExtension(name, ".WMF"), answerPictureName(name, ".WMF"),
+    return writePicturePair(withExtension(name, WmfExtension), answerPictureName(name, WmfExtension),
                             [&](const std::string& file, PictureKind kind) {
                                 return writeWmf(DrawGridMetafile(record, kind), utf8ToCp1252(fileNamePart(file)));
                             });
@@ -61,30 +70,51 @@ WrittenFiles exportMetafileFiles(const TPuzzleRecord& record, const std::string&
 
 WrittenFiles exportSvgFiles(const TPuzzleRecord& record, const std::string& name)
 {
-    return writePicturePair(withExtension(name, ".svg"), answerPictureName(name, ".svg"),
+    return writePicturePair(withExtension(name, SvgExtension), answerPictureName(name, SvgExtension),
                             [&](const std::string& file, PictureKind kind) {
-                                return writeSvg(DrawGridMetafile(record, kind), fileNamePart(file));
+                                return writeSvg(DrawGridMetafile(record, kind, LabelPlace::Apart), fileNamePart(file));
                             });
 }
 
 WrittenFiles exportRtfFile(const TPuzzleRecord& record, const std::string& name, const AuthorAddress& address)
 {
-    return writeFile(withExtension(name, ".RTF"), ExportRtf(record, utf8ToCp1252(exportTitle(name)), address));
+    return writeFile(withExtension(name, RtfExtension), ExportRtf(record, utf8ToCp1252(exportTitle(name)), address));
 }
 
 WrittenFiles exportIpuzFile(const TPuzzleRecord& record, const std::string& name, const std::string& title)
 {
-    return writeFile(withExtension(name, ".ipuz"), writeIpuz(record, title));
+    return writeFile(withExtension(name, IpuzExtension), writeIpuz(record, title));
 }
 
 WrittenFiles exportJpzFile(const TPuzzleRecord& record, const std::string& name, const std::string& title)
 {
-    return writeFile(withExtension(name, ".jpz"), writeJpz(record, title));
+    return writeFile(withExtension(name, JpzExtension), writeJpz(record, title));
 }
 
 WrittenFiles exportWebPage(const TPuzzleRecord& record, const std::string& name, const std::string& title)
 {
-    return writeFile(withExtension(name, ".html"), writeWebPage(record, title));
+    return writeFile(withExtension(name, WebPageExtension), writeWebPage(record, title));
+}
+
+WrittenFiles exportCommandFiles(ExportCommand command, const std::string& name)
+{
+    switch (command) {
+    case ExportCommand::Metafile:
+        return {withExtension(name, TextExtension), withExtension(name, WmfExtension), answerPictureName(name, WmfExtension)};
+    case ExportCommand::Eps:
+        return {withExtension(name, TextExtension), withExtension(name, EpsExtension), answerPictureName(name, EpsExtension)};
+    case ExportCommand::Svg:
+        return {withExtension(name, SvgExtension), answerPictureName(name, SvgExtension)};
+    case ExportCommand::Rtf:
+        return {withExtension(name, RtfExtension)};
+    case ExportCommand::Ipuz:
+        return {withExtension(name, IpuzExtension)};
+    case ExportCommand::Jpz:
+        return {withExtension(name, JpzExtension)};
+    case ExportCommand::WebPage:
+        return {withExtension(name, WebPageExtension)};
+    }
+    return {};
 }
 
 }  // namespace zpx

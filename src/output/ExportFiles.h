@@ -36,4 +36,12 @@ WrittenFiles exportIpuzFile(const TPuzzleRecord& record, const std::string& name
 WrittenFiles exportJpzFile(const TPuzzleRecord& record, const std::string& name, const std::string& title);
 WrittenFiles exportWebPage(const TPuzzleRecord& record, const std::string& name, const std::string& title);
 
+// The export commands of the Special menu: EPS and metafile write the clue
+// list beside their pictures.
+enum class ExportCommand { Metafile, Eps, Svg, Rtf, Ipuz, Jpz, WebPage };
+
+// Every file the command writes for the chosen name, so the user can be
+// asked about those that exist already.
+WrittenFiles exportCommandFiles(ExportCommand command, const std::string& name);
+
 }  // namespace zpx

@@ -55,16 +55,18 @@ void putOnClipboard(QMimeData* data)
 
 }  // namespace
 
-QMimeData* pictureMimeData(const GridPicture& picture, const std::string& description)
+QMimeData* pictureMimeData(const TPuzzleRecord& record, PictureKind kind, const std::string& description)
 {
+    const GridPicture apart = DrawGridMetafile(record, kind, LabelPlace::Apart);
     auto* data = new QMimeData;
-    data->setData(QStringLiteral("image/svg+xml"), QByteArray::fromStdString(writeSvg(picture, description)));
+    data->setData(QStringLiteral("image/svg+xml"), QByteArray::fromStdString(writeSvg(apart, description)));
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    paintPicture(picture).save(&buffer, "PNG");
+    paintPicture(apart).save(&buffer, "PNG");
     data->setData(QStringLiteral("image/png"), png);
-    data->setData(QStringLiteral("image/x-wmf"), QByteArray::fromStdString(writeWmf(picture, utf8ToCp1252(description))));
+    data->setData(QStringLiteral("image/x-wmf"),
+                  QByteArray::fromStdString(writeWmf(DrawGridMetafile(record, kind), utf8ToCp1252(description))));
     return data;
 }
 
@@ -87,8 +89,7 @@ void TExportForm::ExportMetafile(const QString& name, int mode)
         ExportFileName = exportMetafileFiles(PuzzleRecord, name.toStdString()).back();
         return;
     }
-    const GridPicture picture = DrawGridMetafile(PuzzleRecord, static_cast<PictureKind>(mode));
-    putOnClipboard(pictureMimeData(picture, fileNamePart(ExportFileName)));
+    putOnClipboard(pictureMimeData(PuzzleRecord, static_cast<PictureKind>(mode), fileNamePart(ExportFileName)));
 }
 
 void TExportForm::ExportSvg(const QString& name)

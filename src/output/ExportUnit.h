@@ -2,6 +2,8 @@
 // The export data module: the grid pictures, the clue list and the
 // manuscript written to files or put on the clipboard for other programs.
 
+#include "output/GridPicture.h"
+
 #include <QObject>
 #include <QString>
 
@@ -10,8 +12,6 @@
 class QMimeData;
 
 namespace zpx {
-
-struct GridPicture;
 
 class TExportForm : public QObject {
     Q_OBJECT
@@ -44,6 +44,6 @@ extern TExportForm* ExportForm;
 
 // A grid picture as the clipboard offers it: SVG and PNG, which the
 // programs of the desktop paste, and the metafile bytes.
-QMimeData* pictureMimeData(const GridPicture& picture, const std::string& description);
+QMimeData* pictureMimeData(const TPuzzleRecord& record, PictureKind kind, const std::string& description);
 
 }  // namespace zpx

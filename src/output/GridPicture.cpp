@@ -53,7 +53,7 @@ int arialTextWidth(std::string_view text, const PictureFont& font)
     return width;
 }
 
-GridPicture DrawGridMetafile(const TPuzzleRecord& record, PictureKind kind)
+GridPicture DrawGridMetafile(const TPuzzleRecord& record, PictureKind kind, LabelPlace labels)
 {
     const PictureFont labelFont{10, false};
     const PictureFont answerFont{22, true};
@@ -78,9 +78,17 @@ GridPicture DrawGridMetafile(const TPuzzleRecord& record, PictureKind kind)
                 picture.items.push_back(PictureText{x1 + (SquareUnits - arialTextWidth(letter, font)) / 2,
                                                     y1 + (SquareUnits - font.cellHeight) / 2 + lower, font, letter});
             };
-            if (kind != PictureKind::AnswerGrid)
+            if (kind != PictureKind::AnswerGrid && labels == LabelPlace::Joined) {
                 picture.items.push_back(
                     PictureText{x1 + 2, y1 + 1, labelFont, exportLabel(record, c, r, numbers.at(c, r))});
+            } else if (kind != PictureKind::AnswerGrid) {
+                picture.items.push_back(PictureText{x1 + 2, y1 + 1, labelFont, std::to_string(numbers.at(c, r))});
+                if (const auto slot = record.slotAt(c, r)) {
+                    const std::string label = wordLabel(slot->word);
+                    picture.items.push_back(
+                        PictureText{x1 + SquareUnits - 2 - arialTextWidth(label, labelFont), y1 + 1, labelFont, label});
+                }
+            }
             if (answer != 0 && kind == PictureKind::NumberedAnswers)
                 centred(numberedAnswerFont, 6);
             else if (answer != 0 && kind == PictureKind::AnswerGrid)

@@ -58,7 +58,13 @@ struct GridPicture {
 // characters' advances, each rounded to a whole unit as the screen draws it.
 int arialTextWidth(std::string_view text, const PictureFont& font);
 
+// Where a square's number and word label stand. The metafiles keep them
+// joined ("30O", read by publishers' programs as they always were); the SVG
+// and PNG pictures set the label apart in the square's top right corner, as
+// the printed grids give it room, so "30O" cannot be read as 300.
+enum class LabelPlace { Joined, Apart };
+
 // The picture of the record's grid: 30 × width + 2 by 30 × height + 2 units.
-GridPicture DrawGridMetafile(const TPuzzleRecord& record, PictureKind kind);
+GridPicture DrawGridMetafile(const TPuzzleRecord& record, PictureKind kind, LabelPlace labels = LabelPlace::Joined);
 
 }  // namespace zpx

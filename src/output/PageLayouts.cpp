@@ -305,11 +305,12 @@ void PagePrinter::PrintPuzzlePage()
     puzzlePageRule(h, quoted(texts.puzzlePageTitle));
     setFont(Typeface::Arial, 11);
 
-    // The number size goes down until the widest square text fits a square.
+    // The number size goes down until the widest square text fits a square with
+    // two spaces to spare, so "100 Q" and "101 G" never run together as "100 Q101 G".
     int points = font.points;
     do {
         setSize(--points);
-    } while (points > 1 && device.textWidth("999bb") + 8 >= square);
+    } while (points > 1 && device.textWidth("999 bb  ") + 4 >= square);
 
     device.setBrush(PrintColour::White);
     device.setPenWidth(1);

@@ -16,7 +16,7 @@ namespace zpx {
 
 TZpxPrintAnsForm* ZpxPrintAnsForm = nullptr;
 
-TZpxPrintAnsForm::TZpxPrintAnsForm(QWidget* parent) : QDialog(parent, ToolWindowFlags)
+TZpxPrintAnsForm::TZpxPrintAnsForm(QWidget* parent) : QDialog(parent, ToolWindowFlags | Qt::WindowStaysOnTopHint)
 {
     setWindowTitle(QStringLiteral("Format Solution"));
     setFixedSize(392, 289);

@@ -364,15 +364,24 @@ bool TZpxPrintForm::printJobs(const std::function<void(PrinterCanvas&)>& print)
     const QDir into(folder);
     const QString base = puzzleTitle().isEmpty() ? QStringLiteral("puzzle") : puzzleTitle();
     int number = 0;
-    PdfJobs jobs = pdfJobs([&] {
-        QString file;
-        do
-            file = into.filePath(QStringLiteral("%1-%2.pdf").arg(base).arg(++number));
-        while (QFileInfo::exists(file));
-        return file;
-    });
-    PrinterCanvas canvas(jobs);
-    print(canvas);
+    QStringList written;
+    {
+        PdfJobs jobs = pdfJobs([&] {
+            QString file;
+            do
+                file = into.filePath(QStringLiteral("%1-%2.pdf").arg(base).arg(++number));
+            while (QFileInfo::exists(file));
+            written.append(QDir::toNativeSeparators(file));
+            return file;
+        });
+        PrinterCanvas canvas(jobs);
+        print(canvas);
+    }
+    // Without a printer nothing comes out of the machine: say where the pages are.
+    if (!written.isEmpty())
+        showMessage({MessageKind::Information, MessageButtons::Ok, QStringLiteral("Print"),
+                     QStringLiteral("No printer is set up, so the pages were written to PDF files:\n")
+                         + written.join(QLatin1Char('\n'))});
     return true;
 }
 

@@ -50,7 +50,7 @@ TEST(ShellFigures, OnlyFirstLettersCountAsWords)
 TEST(ShellFigures, SolveBylineCreditsTheConstructor)
 {
     TPuzzleRecord record = test::gridRecord({"AB#"});
-    EXPECT_EQ(solveByline(record), "an Zephyrtrace puzzle");
+    EXPECT_EQ(solveByline(record), "a Zephyrtrace puzzle");
     record.Byline.assign("Ren\xE9 Dupont");
     EXPECT_EQ(solveByline(record), "by Ren\u00E9 Dupont");
 }

@@ -1,8 +1,11 @@
 #include "app/ZpxMainUnit.h"
+#include "construct/GridEditing.h"
 #include "construct/LettersDistUnit.h"
 #include "construct/ZpxGridUnit.h"
 #include "construct/ZpxInputUnit.h"
+#include "construct/ZpxScanUnit.h"
 #include "core/IpuzReader.h"
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
 #include "core/ScreenMetricsUnit.h"
@@ -18,6 +21,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QMenu>
@@ -239,7 +243,7 @@ private slots:
         QVERIFY(ZpxMainForm->SquaresBtn->toolTip().isEmpty());
         QVERIFY(!ZpxMainForm->SpillBtn->isEnabled());
         QVERIFY(ZpxMainForm->Save1->isEnabled());
-        QCOMPARE(ZpxMainForm->Byline->text(), QString("an Zephyrtrace puzzle"));
+        QCOMPARE(ZpxMainForm->Byline->text(), QString("a Zephyrtrace puzzle"));
         QCOMPARE(ZpxProcs->ReadSetting("CurrentPuzzle", QString()), puzzleB);
     }
 
@@ -278,17 +282,16 @@ private slots:
         Modified = false;
     }
 
-    void historyListsEachModeOnceAndAtMostThree()
+    void historyListsEachPuzzleOnceAndAtMostThree()
     {
         clearSettings();
         ScriptedDialogs dialogs;
         openPuzzle(dialogs, puzzleA, false);
         openPuzzle(dialogs, puzzleA, true);
         QCOMPARE(ZpxMainForm->History1->text(), QString("&1 ALPHA"));
-        QCOMPARE(ZpxMainForm->History2->text(), QString("&2 ALPHA"));
-        QVERIFY(!ZpxMainForm->History3->isVisible());
+        QVERIFY(!ZpxMainForm->History2->isVisible());
         QCOMPARE(ZpxProcs->ReadSetting("HistoryPuzzle1", QString()), puzzleA + " /s");
-        QCOMPARE(ZpxProcs->ReadSetting("HistoryPuzzle2", QString()), puzzleA + " /c");
+        QCOMPARE(ZpxProcs->ReadSetting("HistoryPuzzle2", QString()), QString());
 
         const QString charlie = QDir(testFolder()).filePath("charlie.zpx");
         writePuzzle(charlie);
@@ -317,6 +320,40 @@ private slots:
         QCOMPARE(asking.messages.size(), 1);
         QCOMPARE(QString::fromStdString(PuzzleFileName), puzzleB);
         Modified = false;
+
+        // A puzzle deleted since drops out; two of one name show their folders.
+        const QString twin = QDir(testFolder()).filePath("twin/alpha.zpx");
+        QVERIFY(QDir(testFolder()).mkpath("twin"));
+        writePuzzle(twin);
+        openPuzzle(asking, charlie, false);
+        openPuzzle(asking, twin, false);
+        QVERIFY(QFile::remove(charlie));
+        openPuzzle(asking, puzzleA, false);
+        QCOMPARE(ZpxMainForm->History1->text(), "&1 ALPHA (" + QDir::toNativeSeparators(testFolder()) + ")");
+        QCOMPARE(ZpxMainForm->History2->text(), "&2 ALPHA (" + QDir::toNativeSeparators(QFileInfo(twin).path()) + ")");
+        QCOMPARE(ZpxMainForm->History3->text(), QString("&3 BRAVO"));
+    }
+
+    void aBrokenAuthorTitleLineIsScannedAndWarnedOnceOnSave()
+    {
+        ScriptedDialogs dialogs;
+        openPuzzle(dialogs, puzzleA, false);
+        // Word B loses its first letter A, and the S is clicked instead: the line reads CS, not CA.
+        puzzleEdits().apply(EditStep::RemoveLetter, [](TPuzzleRecord& record) { removeLetter(record, 2, 1); });
+        puzzleEdits().apply(EditStep::Letter, [](TPuzzleRecord& record) { addSquareToWord(record, 2, 4, 1); });
+        QVERIFY(Modified);
+        ZpxMainForm->ScanGrid1->trigger();
+        QCOMPARE(ZpxScanForm->DupeList->count(), 1);
+        QCOMPARE(ZpxScanForm->DupeList->item(0)->text(), QString("B.first letter S, not A"));
+        ZpxScanForm->close();
+
+        ZpxMainForm->Save1->trigger();
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].caption, QString("Warning"));
+        QVERIFY(dialogs.messages[0].text.endsWith("The acrostic now reads CS."));
+        QVERIFY(!Modified);
+        ZpxMainForm->Save1->trigger();
+        QCOMPARE(dialogs.messages.size(), 1);
     }
 
     void saveQueryAnswers()

@@ -38,6 +38,10 @@ TEST_F(BankTool, CreateAddLookUpAndImport)
     EXPECT_EQ(run({"bank", "check", bank}).out, "ok: 3 records, 3 words\n");
     EXPECT_EQ(run({"bank", "frobnicate", bank}).exitCode, 2);
     EXPECT_EQ(run({"bank", "add", bank, "sea"}).exitCode, 2);
+    // Other dBASE programs on Linux often write the names in lower case.
+    fs::rename(path("BANK.DBF"), path("words.dbf"));
+    fs::rename(path("BANK.NDX"), path("words.ndx"));
+    EXPECT_EQ(run({"bank", "lookup", path("words"), "sea"}).out, "Salt water\n");
 
     const ToolRun notBank = run({"bank", "lookup", file("x.txt", "hello, this is not a table at all......"), "SEA"});
     EXPECT_EQ(notBank.exitCode, 1);

@@ -1,5 +1,5 @@
 // zpxtool clue, defs and byline: texts in and out of the record as UTF-8,
-// cut to the record's 80 characters, refused whole when they cannot be kept.
+// refused whole when they cannot be kept or pass the record's 80 characters.
 
 #include "support/RecordBuilder.h"
 #include "support/ZpxtoolFixture.h"
@@ -40,12 +40,11 @@ TEST_F(ClueTool, TextsRoundTripAndTheDefinitionsListShowsThem)
     EXPECT_EQ(run({"defs", file}).lines(),
               (std::vector<std::string>{"A. " + Typographic + "  | APPLE", "B. Baked dish  | PIE"}));
 
-    // 81 characters are stored as 80, in a clue and in the byline alike.
-    const std::string long81 = std::string(80, 'x') + "y";
-    run({"clue", file, "B", long81});
-    run({"byline", file, long81});
+    // 80 characters fit, in a clue and in the byline alike.
+    run({"clue", file, "B", std::string(80, 'x')});
+    run({"byline", file, std::string(80, 'y')});
     EXPECT_EQ(run({"clue", file, "B"}).out, std::string(80, 'x') + "\n");
-    EXPECT_EQ(run({"byline", file}).out, std::string(80, 'x') + "\n");
+    EXPECT_EQ(run({"byline", file}).out, std::string(80, 'y') + "\n");
 }
 
 TEST_F(ClueTool, RefusedTextsAndWordsLeaveTheFileAsItWas)
@@ -60,6 +59,8 @@ TEST_F(ClueTool, RefusedTextsAndWordsLeaveTheFileAsItWas)
         {{"clue", file, "C", "No such word"}, 1},
         {{"clue", file, "ee", "Not a label"}, 2},
         {{"byline", file, "\xF0\x9F\x98\x80 smile"}, 1},
+        {{"clue", file, "A", std::string(81, 'x')}, 1},
+        {{"byline", file, std::string(80, 'x') + "\xC3\xA9"}, 1},
         {{"clue", file}, 2},
     };
     for (const auto& [args, exitCode] : refused) {

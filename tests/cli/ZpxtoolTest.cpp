@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -33,6 +34,9 @@ TEST_F(Zpxtool, ExitCodesTellSuccessRefusalAndMisuse)
     const RunResult help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("info FILE.zpx"), std::string::npos);
+    const RunResult version = run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(std::regex_match(version.out, std::regex("zpxtool [0-9]+\\.[0-9]+\n"))) << version.out;
 
     EXPECT_EQ(run({"new", "--quote-file", quote, path("a.zpx")}).exitCode, 2);
     EXPECT_EQ(run({"new", "--quote-file", quote, "--author", "DION"}).exitCode, 2);

@@ -218,10 +218,14 @@ private slots:
     void definitionsListFollowsTheCluesAndMovesTheWindow()
     {
         openWith({{2, "Paris Rive Gauche"}, {28, "Saint"}});
+        AutoclueForm->CurrentWord = 29;
         AutoclueForm->ListdefsBtnClick();
         QVERIFY(DefListForm->isVisible());
         QListWidget* list = DefListForm->AcrList;
         QCOMPARE(list->count(), 30);
+        // The line of the word being written is in view, even where all thirty do not fit.
+        const QRect line = list->visualItemRect(list->item(28));
+        QVERIFY(line.top() >= 0 && line.bottom() < list->viewport()->height());
         QCOMPARE(list->item(1)->text(), QString("Paris Rive Gauche  | BO"));
         QCOMPARE(list->item(0)->text(), QString("  | AN"));
         QStringList labels;
@@ -264,6 +268,13 @@ private slots:
                 cells << grid->item(row, column)->text();
             QCOMPARE(cells.join(' '), table[row]);
         }
+        // Every character whole in its cell, and room for the caption.
+        const QFontMetrics metrics(grid->font());
+        for (int row = 0; row < 10; ++row)
+            for (int column = 0; column < 10; ++column)
+                QVERIFY(metrics.horizontalAdvance(grid->item(row, column)->text()) < grid->columnWidth(column));
+        QVERIFY(metrics.height() < grid->rowHeight(0));
+        QVERIFY(QFontMetrics(QApplication::font()).horizontalAdvance(CharMapForm->windowTitle()) < CharMapForm->width());
 
         const auto clickCell = [grid](int column, int row) {
             const QRect cell = grid->visualRect(grid->model()->index(row, column));

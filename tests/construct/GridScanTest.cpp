@@ -1,5 +1,6 @@
 #include "construct/GridScan.h"
 
+#include "construct/GridEditing.h"
 #include "support/RecordBuilder.h"
 
 #include <gtest/gtest.h>
@@ -67,4 +68,29 @@ TEST(GridScan, LinesStopAtTheFirstGapAndDamagedSlotsAreIgnored)
     record.squareSlot(4, 2) = 3105;
     record.squareSlot(5, 2) = -7;
     EXPECT_EQ(scanGrid(record), Lines({"A.W"}));
+}
+
+TEST(GridScan, AFirstLetterMovedOffTheAuthorTitleLineIsListedAndWarned)
+{
+    // Words A "TO", B "HF", C "IE" spell THI.
+    TPuzzleRecord record = gridRecord({"THE#END#", "OF#IT###"});
+    placeWord(record, 1, {{1, 1}, {1, 2}});
+    placeWord(record, 2, {{2, 1}, {2, 2}});
+    placeWord(record, 3, {{4, 2}, {5, 1}});
+    const std::string loaded = authorTitleLetters(record);
+    EXPECT_EQ(loaded, "THI");
+    EXPECT_EQ(scanGrid(record, loaded), Lines({}));
+    EXPECT_EQ(authorTitleWarning(record, loaded), "");
+
+    // B's first letter removed, then the N of END clicked: it becomes B's first letter.
+    removeLetter(record, 2, 1);
+    EXPECT_EQ(scanGrid(record, loaded), Lines({"B.no first letter, not H"}));
+    addSquareToWord(record, 2, 6, 1);
+    clearSlot(record, letterSlot(1, 3));
+    EXPECT_EQ(scanGrid(record, loaded), Lines({"B.first letter N, not H", "C.no first letter, not I"}));
+    EXPECT_EQ(authorTitleWarning(record, loaded),
+              "The first letters no longer spell the author-title line: B begins with N instead of H, C has none "
+              "instead of I. The acrostic now reads TN.");
+    // Without the loaded line only repeats are scanned, as before.
+    EXPECT_EQ(scanGrid(record), Lines({}));
 }

@@ -203,7 +203,8 @@ void ZpxInputUnitTest::okLaysOutThePuzzleAndCloses()
     QTest::keyClick(form.QuoteMemo, Qt::Key_Return);
     QTest::keyClicks(form.QuoteMemo, "I'm having such a good time.");
     QTest::keyClicks(form.AcrosticEdit, "dion");
-    QTest::mouseClick(form.OkBtn, Qt::LeftButton);
+    // Enter in the quotation started a new line; in the author-title line it is OK.
+    QTest::keyClick(form.AcrosticEdit, Qt::Key_Return);
 
     QVERIFY(dialogs.messages.isEmpty());
     QVERIFY(sounds.waves.empty());

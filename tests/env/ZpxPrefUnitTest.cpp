@@ -12,13 +12,17 @@
 #include "support/WindowTestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -101,6 +105,7 @@ private slots:
     void customArrangementStoresTheWindowsAndAnUncheckedLayoutNone();
     void previewOnTwentyNinePixelSquaresFollowsTheColourClicks();
     void toolsPageBrowsesForProgramsAndDefaultsToTheSavedPath();
+    void theProgramDialogListsFoldersAndProgramsOnly();
     void savedColoursAndFontsReachTheOpenWindows();
 };
 
@@ -239,6 +244,40 @@ void ZpxPrefUnitTest::toolsPageBrowsesForProgramsAndDefaultsToTheSavedPath()
     QVERIFY(!ZpxMainForm->DictBtn->isEnabled());
     QVERIFY(ZpxMainForm->Thesaurus1->isEnabled());
     QVERIFY(!ZpxMainForm->Postbot1->isEnabled());
+}
+
+void ZpxPrefUnitTest::theProgramDialogListsFoldersAndProgramsOnly()
+{
+    const QDir tools(QDir(testFolder()).filePath(QStringLiteral("tools")));
+    QVERIFY(tools.mkpath(QStringLiteral("sub")));
+    QFile program(tools.filePath(QStringLiteral("speller")));
+    QVERIFY(program.open(QIODevice::WriteOnly));
+    QVERIFY(program.setPermissions(program.permissions() | QFileDevice::ExeOwner));
+    program.close();
+    QFile(tools.filePath(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
+
+    // The real dialog, as Browse... shows it.
+    QStringList listed;
+    QTimer::singleShot(0, [&listed] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        const auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        for (int wait = 0; view && wait < 100 && view->model()->rowCount(view->rootIndex()) < 2; ++wait)
+            QTest::qWait(50);
+        for (int row = 0; view && row < view->model()->rowCount(view->rootIndex()); ++row)
+            listed.append(view->model()->index(row, 0, view->rootIndex()).data().toString());
+        dialog->reject();
+    });
+    FileDialogRequest request;
+    request.title = QStringLiteral("Link Dictionary");
+    request.filter = QStringLiteral("Dictionary programs|*");
+    request.directory = tools.path();
+    request.mustExist = true;
+    request.programsOnly = true;
+    QCOMPARE(chooseFile(request), QString());
+    listed.sort();
+    QCOMPARE(listed, QStringList({QStringLiteral("speller"), QStringLiteral("sub")}));
 }
 
 void ZpxPrefUnitTest::savedColoursAndFontsReachTheOpenWindows()

@@ -99,7 +99,8 @@ private slots:
             QVERIFY(!InfoWin->isVisible());
             QCOMPARE(dialogs.fileRequests.size(), 1);
             const FileDialogRequest& request = dialogs.fileRequests.front();
-            QVERIFY(request.save && request.overwritePrompt);
+            // The program asks itself, naming every file the export replaces.
+            QVERIFY(request.save && !request.overwritePrompt);
             QCOMPARE(request.title, QString(command.title));
             QCOMPARE(request.fileName, QString(command.proposed));
             QCOMPARE(request.filter, QString(command.filter));
@@ -109,6 +110,23 @@ private slots:
             QCOMPARE(out.entryList(QDir::Files, QDir::Name), expected);
             for (const QString& name : command.written)
                 QVERIFY2(fileBytes(out.filePath(name)).size() > 0, qPrintable(name));
+
+            // Exported again, every file to be replaced is named first; No keeps them all.
+            const QString kept = out.filePath(command.written.back());
+            QFile marked(kept);
+            QVERIFY(marked.open(QIODevice::WriteOnly) && marked.write("kept") == 4);
+            marked.close();
+            for (const Answer answer : {Answer::No, Answer::Yes}) {
+                dialogs.messages.clear();
+                dialogs.files = {out.filePath("Out." + extension)};
+                dialogs.answers = {answer};
+                (ZpxMainForm->*command.item)->trigger();
+                QCOMPARE(dialogs.messages.size(), 1);
+                for (const QString& name : command.written)
+                    QVERIFY(dialogs.messages[0].text.contains(QDir::toNativeSeparators(out.filePath(name))));
+                QCOMPARE(fileBytes(kept) == "kept", answer == Answer::No);
+                QTRY_VERIFY(!InfoWin->isVisible());
+            }
             out.removeRecursively();
 
             // Cancel writes nothing and shows no notice.
@@ -171,6 +189,10 @@ private slots:
     void theAuthorAddressHeadsTheManuscriptWhoseGridGoesToTheClipboard()
     {
         whenShown(AuthorAddressForm, [] {
+            // The fields are there to be seen, not only to be set.
+            for (QWidget* field : AuthorAddressForm->findChildren<QLineEdit*>())
+                QVERIFY(field->isVisible());
+            QVERIFY(AuthorAddressForm->OkBtn->isVisible());
             AuthorAddressForm->NameEdit->setText("Zoë Setter");
             AuthorAddressForm->AddEdits[3]->setText("Norway");
             AuthorAddressForm->OkBtn->click();

@@ -227,6 +227,15 @@ TEST(GridPicture, LettersAreCentredInTheirSquares)
     EXPECT_EQ(std::get<PictureText>(numbered.items[1]).text, "1B");
     EXPECT_EQ(std::get<PictureText>(numbered.items[2]).y, 1 + 7 + 6);
     EXPECT_EQ(std::get<PictureText>(numbered.items[4]).text, "2@");
+
+    // Set apart (SVG, PNG) the label stands at the square's right edge, clear of the number.
+    const GridPicture apart = DrawGridMetafile(record, PictureKind::NumberedAnswers, LabelPlace::Apart);
+    const auto& number = std::get<PictureText>(apart.items[1]);
+    const auto& label = std::get<PictureText>(apart.items[2]);
+    EXPECT_EQ(number.text + "|" + label.text, "1|B");
+    EXPECT_GT(label.x, number.x + arialTextWidth(number.text, number.font));
+    EXPECT_LE(label.x + arialTextWidth(label.text, label.font), 31);
+    EXPECT_EQ(std::get<PictureText>(apart.items[5]).text, "2");  // no word yet: the number alone
 }
 
 TEST_F(ExportFolder, FilesBesideTheChosenNameEachWrittenWhole)

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 using namespace zpx;
 using namespace zpx::test;
 
@@ -170,4 +172,15 @@ TEST(PageLayouts, PuzzlePageWrapsAfter19BlanksIndentedByTwoAndMakesQuotesTypogra
     EXPECT_EQ(blanks[19]->x, Short / 2 + 2 * step);
     EXPECT_EQ(blanks[24]->x, Short / 2 + 7 * step);
     EXPECT_GT(blanks[25]->y, blanks[24]->y);  // word B starts its own line
+
+    // Every square's text ends two spaces clear of the next square.
+    const int square = 15 * (RecordingPrintDevice::Dpi / 2) / 31;
+    int squares = 0;
+    for (const DrawnText& text : page.texts)
+        if (text.y < blanks[0]->y && !text.text.empty() && std::isdigit(static_cast<unsigned char>(text.text[0]))) {
+            const int character = text.font.points * RecordingPrintDevice::Dpi / 72 * 6 / 10;
+            EXPECT_LE(4 + static_cast<int>(text.text.size() + 2) * character, square) << text.text;
+            ++squares;
+        }
+    EXPECT_EQ(squares, 25 + 29 * 3);
 }

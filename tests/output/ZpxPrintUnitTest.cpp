@@ -100,6 +100,9 @@ private slots:
         });
         QCOMPARE(dialogs.fileRequests.size(), 2);  // the puzzle, then the folder
         QVERIFY(dialogs.fileRequests.last().folder);
+        // The user is told where the pages went.
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.messages[0].text.endsWith(pdf(1) + "\n" + pdf(2)));
         QCOMPARE(ZpxPrintForm->PrintBar->value(), ZpxPrintForm->PrintBar->maximum());
         QVERIFY(!ZpxProcs->ReadSetting("PrintPort", true));
 
@@ -162,6 +165,7 @@ private slots:
     void solveModePrintsThePuzzlePageUnderTheNotice()
     {
         openPuzzle(puzzle, true);
+        ScriptedDialogs dialogs;
         const int job = pdfs.entryList(QDir::Files).size() + 1;
         ZpxMainForm->Print1->trigger();
         QVERIFY(InfoWin->isVisible());
@@ -171,6 +175,8 @@ private slots:
         const QString page = poppler("pdftotext", pdf(job));
         QVERIFY2(page.contains("\u201Cprintme\u201D") && page.contains("SOLUTION"), qPrintable(page));
         QVERIFY(!QFile::exists(pdf(job + 1)));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.messages[0].text.endsWith(pdf(job)));
     }
 };
 

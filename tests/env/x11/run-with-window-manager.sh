@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs a test program on a virtual X server under a window manager that keeps
 # the standard properties (client list, active window), as a desktop does.
-# Usage: run-with-window-manager.sh PROGRAM [ARGS...]
+# Usage: [ZPX_X11_SCREEN=WIDTHxHEIGHT] run-with-window-manager.sh PROGRAM [ARGS...]
 set -euo pipefail
-exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+exec xvfb-run -a -s "-screen 0 ${ZPX_X11_SCREEN:-1024x768}x24" bash -c '
   openbox --sm-disable >/dev/null 2>&1 &
   wm=$!
   trap "kill $wm 2>/dev/null" EXIT
