@@ -17,6 +17,7 @@
 #include "core/SharedState.h"
 #include "core/ZpxProcsUnit.h"
 #include "output/ZpxPrintUnit.h"
+#include "solve/SolveNavigation.h"
 #include "solve/ZpxCluesUnit.h"
 #include "solve/ZpxSolveUnit.h"
 
@@ -149,6 +150,8 @@ void TWindowRefresh::afterClueChosen(int word, int cursorSquares)
     if (ZpxGridForm)
         ZpxGridForm->ClearCursor();
     repaintTitle();
+    if (ZpxCluesForm)
+        ZpxCluesForm->SelectWordLine(word);
     if (ZpxSolveForm)
         ZpxSolveForm->ShowWord(cursorSquares);
 }
@@ -158,6 +161,12 @@ void TWindowRefresh::afterGridClueRequest(int column, int row)
     const auto slot = PuzzleRecord.slotAt(column, row);
     if (slot && ZpxCluesForm)
         ZpxCluesForm->ChooseClueFromGrid(slot->word, slot->position);
+}
+
+void TWindowRefresh::solverKeyWithoutGridCursor(char key)
+{
+    if (isShown(ZpxSolveForm))
+        ZpxSolveForm->FormKeyPress(key);
 }
 
 void TWindowRefresh::beforeGridClick()
@@ -184,7 +193,7 @@ void TWindowRefresh::afterWordSelected(int word)
         if (ZpxCluesForm)
             ZpxCluesForm->FillClueList();
         if (ZpxSolveForm)
-            ZpxSolveForm->ShowWord(ZpxProcs->ReadSetting(QStringLiteral("SolveHLOn"), 31));
+            ZpxSolveForm->ShowWord(entryPosition(PuzzleRecord, word));
         return;
     }
     if (isShown(AcrosticWinForm))

@@ -10,6 +10,7 @@
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
 #include "solve/Scoring.h"
+#include "solve/SolveNavigation.h"
 #include "solve/SolverKeys.h"
 
 #include <QDateTime>
@@ -42,6 +43,12 @@ constexpr int CelebrationPauseMs = 2;
 
 bool solving() { return Mode == ModeSolve; }
 bool gridEditing() { return Mode == ModeGridEditing; }
+
+// The canvas point of a square's top-left corner, which names it as the cursor.
+QPoint squarePoint(GridSquare square)
+{
+    return {(square.column - 1) * ScreenSquare, (square.row - 1) * ScreenSquare};
+}
 
 }  // namespace
 
@@ -298,6 +305,13 @@ void TZpxGridForm::setCursorSquare(std::optional<GridSquare> square, QPoint poin
         CursorPoint.reset();
 }
 
+void TZpxGridForm::moveCursorTo(std::optional<GridSquare> square)
+{
+    paintRun(BlankColor);
+    setCursorSquare(square, square ? squarePoint(*square) : QPoint());
+    paintRun(Yellow);
+}
+
 void TZpxGridForm::ShowAnswers()
 {
     Cheated = true;
@@ -411,14 +425,53 @@ void TZpxGridForm::keyPressEvent(QKeyEvent* event)
 
 void TZpxGridForm::FormKeyDown(QKeyEvent* event)
 {
+    if (solving() && SolverMove(event))
+        return;
     if (const auto key = typedCharacter(event))
         FormKeyPress(*key);
 }
 
+bool TZpxGridForm::SolverMove(const QKeyEvent* event)
+{
+    const auto cursor = cursorSquare();
+    const auto arrow = [&](ArrowKey key) {
+        if (cursor)
+            moveCursorTo(arrowSquare(PuzzleRecord, *cursor, key));
+        return true;
+    };
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return arrow(ArrowKey::Left);
+    case Qt::Key_Right:
+        return arrow(ArrowKey::Right);
+    case Qt::Key_Up:
+        return arrow(ArrowKey::Up);
+    case Qt::Key_Down:
+        return arrow(ArrowKey::Down);
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        const bool forward = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
+        const auto slot = cursor ? PuzzleRecord.slotAt(cursor->column, cursor->row) : std::nullopt;
+        const int word = adjacentWord(PuzzleRecord, slot ? slot->word : SelectedWord, forward);
+        if (word != 0)
+            moveCursorTo(entrySquare(PuzzleRecord, word));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 void TZpxGridForm::FormKeyPress(char key)
 {
-    if (Mode == ModeConstruction || !CursorPoint)
+    if (Mode == ModeConstruction)
         return;
+    // Without a cursor of its own the grid hands the solver's typing to the solve window.
+    if (!CursorPoint) {
+        if (solving())
+            windowEvents().solverKeyWithoutGridCursor(key);
+        return;
+    }
     EnterCharacter(key);
 }
 
@@ -436,10 +489,12 @@ void TZpxGridForm::EnterCharacter(char ch)
     if (outcome.revealed)
         Cheated = true;
     const auto next = advanceCursor(PuzzleRecord, *cursor, gridEditing());
-    if (next)
-        setCursorSquare(next, {(next->column - 1) * ScreenSquare, (next->row - 1) * ScreenSquare});
+    // The solver writes on over filled squares and rows; the new run needs its highlight then.
+    const auto solverNext = solving() ? nextLetterSquare(PuzzleRecord, *cursor) : next;
+    if (solverNext != next)
+        moveCursorTo(solverNext);
     else
-        setCursorSquare(std::nullopt, {});
+        setCursorSquare(next, next ? squarePoint(*next) : QPoint());
     if (solving())
         enterLetter(puzzleEdits(), *cursor, outcome);
     else
@@ -453,6 +508,10 @@ void TZpxGridForm::StepBack()
     const auto cursor = cursorSquare();
     if (!cursor)
         return;
+    if (solving()) {
+        moveCursorTo(previousLetterSquare(PuzzleRecord, *cursor));
+        return;
+    }
     const GridSquare target = stepBackCursor(PuzzleRecord, *cursor, gridEditing());
     if (target.row != cursor->row)
         CursorPoint = QPoint(PuzzleRecord.width() * ScreenSquare - 1, (target.row - 1) * ScreenSquare);

@@ -63,6 +63,8 @@ protected:
     void FormResize() override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab reach the keys: the solver jumps between words with them.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     void FormCreate();
@@ -71,8 +73,12 @@ private:
     void FormKeyPress(char key);
     void EnterCharacter(char ch);
     void StepBack();
+    // Arrows, Tab and Shift+Tab of the solver; false for any other key.
+    bool SolverMove(const QKeyEvent* event);
 
     void setCursorSquare(std::optional<GridSquare> square, QPoint point);
+    // Moves the cursor, its run highlighted anew: the solver's moves may leave the run.
+    void moveCursorTo(std::optional<GridSquare> square);
     void paintRun(const QColor& brush);
     void prepareGridCanvas();
     QRect squareRect(GridSquare square) const;

@@ -53,6 +53,9 @@ public:
     virtual void afterClueChosen(int /*word*/, int /*cursorSquares*/) {}
     // The grid's right button asked for the clue of the word using square (column, row) in solve mode.
     virtual void afterGridClueRequest(int /*column*/, int /*row*/) {}
+    // A key typed into the grid in solve mode while the grid has no cursor:
+    // the solve window takes it, so typing works wherever the focus is.
+    virtual void solverKeyWithoutGridCursor(char /*key*/) {}
     // A click in the grid: the solve window closes first.
     virtual void beforeGridClick() {}
     // The solve window's right button shows grid square (column, row) while it is held.

@@ -12,6 +12,7 @@
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
 #include "solve/ClueLines.h"
+#include "solve/SolveNavigation.h"
 
 #include <QCloseEvent>
 #include <QListWidget>
@@ -103,10 +104,10 @@ void TZpxCluesForm::FillClueList()
         auto* item = new QListWidgetItem(lineText(word), ClueList);
         item->setSizeHint(QSize(item->sizeHint().width(), ItemHeight));
     }
-    selectLineOf(SelectedWord);
+    SelectWordLine(SelectedWord);
 }
 
-void TZpxCluesForm::selectLineOf(int word)
+void TZpxCluesForm::SelectWordLine(int word)
 {
     const auto line = std::find(LineWords.begin(), LineWords.end(), word);
     if (word != 0 && line != LineWords.end())
@@ -125,8 +126,9 @@ void TZpxCluesForm::RebuildClueLine(int word)
 void TZpxCluesForm::ClueListClick(int word, bool fromGrid)
 {
     SelectedWord = word;
-    selectLineOf(word);
-    const int cursor = fromGrid ? LetterIndex : ZpxProcs->ReadSetting(QStringLiteral("SolveHLOn"), 31);
+    SelectWordLine(word);
+    // Typing starts at once: at the clicked letter, or at the word's first empty square.
+    const int cursor = fromGrid ? LetterIndex : entryPosition(PuzzleRecord, word);
     windowEvents().afterClueChosen(word, cursor);
 }
 

@@ -24,10 +24,12 @@ public:
     // Rebuilds word w's line in place, when the word has one.
     void RebuildClueLine(int word);
     // Opens the solve window on word w: from the grid at its letter LetterIndex,
-    // from the list where the "SOLVE HL" preference puts the cursor.
+    // from the list at the word's first empty square.
     void ClueListClick(int word, bool fromGrid);
     // The grid's right button asked for word w's clue at its letter `position`.
     void ChooseClueFromGrid(int word, int position);
+    // Selects word w's line; no line is selected when w has none.
+    void SelectWordLine(int word);
 
     QListWidget* ClueList;
     int LetterIndex = 0;
@@ -39,7 +41,6 @@ protected:
 
 private:
     void FormShow();
-    void selectLineOf(int word);
 };
 
 extern TZpxCluesForm* ZpxCluesForm;

@@ -6,10 +6,11 @@
 #include "core/SettingsLookUnit.h"
 #include "core/SharedState.h"
 #include "core/WindowEvents.h"
-#include "solve/SolverKeys.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxProcsUnit.h"
 #include "solve/ClueLines.h"
+#include "solve/SolveNavigation.h"
+#include "solve/SolverKeys.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -171,6 +172,8 @@ void TZpxSolveForm::FormKeyPress(char key)
         close();
         return;
     }
+    if (CursorX == wordLength() * SquareSize && !goOnToNextWord(key))
+        return;
     if (CursorX >= SolveGrid.width() - 1)
         return;
     const auto square = currentSquare();
@@ -191,6 +194,17 @@ void TZpxSolveForm::FormKeyPress(char key)
     drawCursorSquare(BlankColor, outcome.letter);
     CursorX += SquareSize;
     enterLetter(puzzleEdits(), {c, r}, outcome);
+}
+
+bool TZpxSolveForm::goOnToNextWord(char key)
+{
+    if (typedKeyOutcome(key, 0, 0, true).effect != KeyEffect::Store)
+        return false;
+    const int next = nextOpenWord(PuzzleRecord, SelectedWord);
+    if (next == 0)
+        return false;
+    windowEvents().afterClueChosen(next, entryPosition(PuzzleRecord, next));
+    return true;
 }
 
 void TZpxSolveForm::drawCursorSquare(const QColor& brush, std::uint8_t letter)

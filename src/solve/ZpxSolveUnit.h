@@ -64,6 +64,9 @@ private:
     int wordLength() const;
     // The grid square of the answer square at CursorX; nullopt past the word.
     std::optional<std::pair<int, int>> currentSquare() const;
+    // A key typed just after the word's last square goes on to the next word
+    // with an empty square, opened at that square; false when it stays refused.
+    bool goOnToNextWord(char key);
     void drawAnswerSquare(QPainter& painter, int x, const QColor& brush, std::uint8_t letter);
     // Draws the answer square at CursorX and shows it.
     void drawCursorSquare(const QColor& brush, std::uint8_t letter);

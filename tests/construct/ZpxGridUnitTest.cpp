@@ -293,9 +293,21 @@ void ZpxGridUnitTest::solveModeTypingStoresEntriesAndPlusReveals()
     QCOMPARE(PuzzleRecord.entry(2, 2), std::uint8_t(0));
     type("z");
     QCOMPARE(PuzzleRecord.entry(3, 2), std::uint8_t('Z'));
-    // (4, 2) is filled: the cursor is gone and keys do nothing.
-    QVERIFY(!ZpxGridForm->cursorSquare());
-    type("q");
+    // Typing runs on over the filled (4, 2) with the new run highlighted; Backspace goes back over it.
+    QCOMPARE(ZpxGridForm->cursorSquare(), (GridSquare{5, 2}));
+    QCOMPARE(fillOf(grid(), gridSquareInside(10, 2)), Yellow);
+    QCOMPARE(fillOf(grid(), gridSquareInside(3, 2)), QColor(Qt::white));
+    QTest::keyClick(ZpxGridForm, Qt::Key_Backspace);
+    QCOMPARE(ZpxGridForm->cursorSquare(), (GridSquare{3, 2}));
+    QCOMPARE(fillOf(grid(), gridSquareInside(5, 2)), QColor(Qt::white));
+    QCOMPARE(PuzzleRecord.entry(3, 2), std::uint8_t('Z'));
+    // Arrows: Right over the filled square, Up to the top row and no further, then Right, Right and a letter.
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right})
+        QTest::keyClick(ZpxGridForm, key);
+    QCOMPARE(ZpxGridForm->cursorSquare(), (GridSquare{7, 1}));
+    QCOMPARE(fillOf(grid(), gridSquareInside(5, 2)), QColor(Qt::white));
+    type("n");
+    QCOMPARE(PuzzleRecord.entry(7, 1), std::uint8_t('N'));
     QCOMPARE(std::memcmp(answers.Answers, PuzzleRecord.Answers, sizeof answers.Answers), 0);
 
     // The last square of the grid ends the cursor; the right button sets none.
@@ -312,6 +324,15 @@ void ZpxGridUnitTest::solveModeTypingStoresEntriesAndPlusReveals()
     clickSquare(1, 1);
     type("t");
     QVERIFY(letterPixels(ZpxTitleForm->canvas(), squareInside(0, 0, a), Qt::black) > 0);
+
+    // Tab and Shift+Tab go round the words, each entered at its first empty square.
+    const QList<std::pair<Qt::KeyboardModifiers, GridSquare>> jumps = {
+        {Qt::NoModifier, {5, 1}}, {Qt::ShiftModifier, {2, 1}}, {Qt::ShiftModifier, {3, 3}}, {Qt::NoModifier, {2, 1}}};
+    for (const auto& [modifiers, square] : jumps) {
+        QTest::keyClick(ZpxGridForm, Qt::Key_Tab, modifiers);
+        QCOMPARE(ZpxGridForm->cursorSquare(), square);
+        QCOMPARE(fillOf(grid(), gridSquareInside(square.column, square.row)), Yellow);
+    }
 
     // Showing the window again starts without the cheat mark.
     ZpxGridForm->hide();

@@ -77,7 +77,6 @@ private slots:
         QCOMPARE(clueList()->currentRow(), -1);
 
         // The second line is word C's: choosing it opens C, typing rebuilds C's line.
-        ZpxProcs->WriteSetting("SolveHLOn", 0);
         clickListLine(clueList(), 1);
         QCOMPARE(SelectedWord, 3);
         QVERIFY(ZpxSolveForm->isVisible());
@@ -99,16 +98,13 @@ private slots:
 
     void keysOfTheSolveWindow()
     {
-        // With the highlight preference off no square is current: typing does nothing.
-        clickListLine(clueList(), 0);
-        QCOMPARE(ZpxSolveForm->CursorX, 31 * ZpxSolveForm->SquareSize);
-        QTest::keyClicks(ZpxSolveForm, "a");
-        QCOMPARE(PuzzleRecord.entry(1, 1), std::uint8_t(0));
-        QVERIFY(!Modified);
-
-        ZpxProcs->WriteSetting("SolveHLOn", 0);
-        clickListLine(clueList(), 0);
+        // Choosing a clue makes the word's first empty square current, so typing starts at once.
         const int s = ZpxSolveForm->SquareSize;
+        editablePuzzleRecord().entry(1, 1) = 'A';
+        clickListLine(clueList(), 0);
+        QCOMPARE(ZpxSolveForm->CursorX, s);
+        editablePuzzleRecord().entry(1, 1) = 0;
+        clickListLine(clueList(), 0);
         QCOMPARE(ZpxSolveForm->CursorX, 0);
         editablePuzzleRecord().entry(2, 1) = 'Q';
         ZpxGridForm->SetSolverCheated(false);
@@ -125,10 +121,25 @@ private slots:
         QCOMPARE(listLines(clueList()).at(0), QString("Fruit     A __ P L E "));
         QVERIFY(letterPixels(ZpxGridForm->canvas(), gridSquareInside(4, 1), ZpxGridForm->LetterColor) > 0);
 
-        // Past the last square every key but Escape is refused, Backspace too.
-        typeKeys({Qt::Key_Backspace, Qt::Key_X});
+        // Past the last square Backspace is refused; a letter goes on to the next
+        // word with an empty square (B is full), at its first empty square.
+        typeKeys({Qt::Key_Backspace});
         QCOMPARE(ZpxSolveForm->CursorX, 5 * s);
+        for (const auto& [c, letter] : {std::pair(7, 'P'), std::pair(8, 'I'), std::pair(9, 'E')})
+            editablePuzzleRecord().entry(c, 1) = std::uint8_t(letter);
+        editablePuzzleRecord().entry(1, 2) = 'T';
+        QTest::keyClicks(ZpxSolveForm, "r");
         QCOMPARE(PuzzleRecord.entry(5, 1), std::uint8_t('E'));
+        QCOMPARE(PuzzleRecord.entry(2, 2), std::uint8_t('R'));
+        QCOMPARE(SelectedWord, 3);
+        QCOMPARE(ZpxSolveForm->windowTitle(), QString("Acrostic Clue C"));
+        QCOMPARE(ZpxSolveForm->CursorX, 2 * s);
+        QCOMPARE(clueList()->currentRow(), 1);
+
+        // The grid has no cursor while a clue is chosen: typing there goes to the solve window.
+        QTest::keyClicks(ZpxGridForm, "e");
+        QCOMPARE(PuzzleRecord.entry(3, 2), std::uint8_t('E'));
+        QCOMPARE(ZpxSolveForm->CursorX, 3 * s);
 
         // Escape closes the window and deselects the word.
         QTest::keyClick(ZpxSolveForm, Qt::Key_Escape);
