@@ -5,6 +5,7 @@
 
 #include "core/IpuzReader.h"
 #include "core/PuzzleFile.h"
+#include "FuzzRequire.h"
 #include "output/IpuzWriter.h"
 #include "output/JpzWriter.h"
 #include "output/WebPage.h"
@@ -17,14 +18,6 @@
 using namespace zpx;
 
 namespace {
-
-void require(bool holds, const char* promise)
-{
-    if (!holds) {
-        std::fprintf(stderr, "broken: %s\n", promise);
-        std::abort();
-    }
-}
 
 void checkMaps(const TPuzzleRecord& record)
 {

@@ -16,6 +16,7 @@
 #include "construct/PuzzleAnalysis.h"
 #include "construct/WordTexts.h"
 #include "core/PuzzleFile.h"
+#include "FuzzRequire.h"
 #include "core/PuzzleRecord.h"
 #include "solve/ClueLines.h"
 #include "solve/Scoring.h"
@@ -30,15 +31,6 @@
 using namespace zpx;
 
 namespace {
-
-// A broken promise of the logic: report it and stop, as the sanitizers do.
-void require(bool holds, const char* promise)
-{
-    if (!holds) {
-        std::fprintf(stderr, "broken: %s\n", promise);
-        std::abort();
-    }
-}
 
 // The image as a load keeps it: string lengths above 80 read as 80.
 PuzzleImage asLoaded(std::span<const std::uint8_t> input)
