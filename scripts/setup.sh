@@ -20,6 +20,8 @@ packages=(
   poppler-utils
   # ipuz checked against a JSON schema; the web page solved in a headless browser over its DevTools protocol
   python3-jsonschema chromium python3-websocket
+  # the answer words come from scowl's lists; the fill is measured against glpsol
+  scowl glpk-utils
   "$@"
 )
 
