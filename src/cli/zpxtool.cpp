@@ -24,6 +24,8 @@ extern const Command ExportCommand;
 extern const Command ImportCommand;
 extern const Command PrintCommand;
 extern const Command SolutionCommand;
+extern const Command SuggestCommand;
+extern const Command FillCommand;
 
 namespace {
 
@@ -43,6 +45,8 @@ const Command* const Commands[] = {
     &ImportCommand,
     &PrintCommand,
     &SolutionCommand,
+    &SuggestCommand,
+    &FillCommand,
 };
 
 void printUsage(std::ostream& out)

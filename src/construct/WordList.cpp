@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 
 namespace zpx {
 
@@ -30,18 +31,11 @@ WordList::WordList(std::vector<std::pair<std::string, int>> words)
     words.erase(std::unique(words.begin(), words.end(),
                             [](const auto& a, const auto& b) { return a.first == b.first; }),
                 words.end());
-    std::vector<std::string> wordStems;
-    wordStems.reserve(words.size());
-    for (const auto& word : words)
-        wordStems.push_back(wordStem(word.first));
-    stems = wordStems;
-    std::sort(stems.begin(), stems.end());
-    stems.erase(std::unique(stems.begin(), stems.end()), stems.end());
-
     entries.reserve(words.size());
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const int stem = static_cast<int>(std::lower_bound(stems.begin(), stems.end(), wordStems[i]) - stems.begin());
-        entries.push_back({std::move(words[i].first), words[i].second, stem});
+    stems.reserve(words.size());
+    for (auto& [text, level] : words) {
+        const auto [at, added] = stems.try_emplace(wordStem(text), static_cast<int>(stems.size()));
+        entries.push_back({std::move(text), level, at->second});
     }
 }
 
@@ -63,9 +57,8 @@ std::pair<const ListWord*, const ListWord*> WordList::extensionsOf(std::string_v
 
 int WordList::stemOf(std::string_view word) const
 {
-    const std::string stem = wordStem(word);
-    const auto at = std::lower_bound(stems.begin(), stems.end(), stem);
-    return at != stems.end() && *at == stem ? static_cast<int>(at - stems.begin()) : -1;
+    const auto at = stems.find(wordStem(word));
+    return at != stems.end() ? at->second : -1;
 }
 
 bool isWordListLevel(int level)
@@ -81,11 +74,16 @@ WordList loadScowlWordList(int maxLevel, const std::filesystem::path& folder)
         if (level > maxLevel)
             break;
         for (const char* variety : {"english-words.", "american-words."}) {
-            std::ifstream in(folder / (variety + std::to_string(level)));
+            std::ifstream in(folder / (variety + std::to_string(level)), std::ios::binary);
             found = found || in.is_open();
-            for (std::string line; std::getline(in, line);)
+            const std::string text{std::istreambuf_iterator<char>(in), {}};
+            for (std::size_t from = 0; from < text.size();) {
+                const std::size_t end = std::min(text.find('\n', from), text.size());
+                const std::string_view line(text.data() + from, end - from);
                 if (isPlainWord(line))
                     words.emplace_back(upper(line), level);
+                from = end + 1;
+            }
         }
     }
     if (!found)

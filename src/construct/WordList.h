@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zpx {
@@ -53,7 +54,7 @@ public:
 
 private:
     std::vector<ListWord> entries;
-    std::vector<std::string> stems;  // sorted; a word's stem number indexes it
+    std::unordered_map<std::string, int> stems;  // stem -> its number
 };
 
 // The scowl lists of every level up to `maxLevel` (10..95) from `folder`.

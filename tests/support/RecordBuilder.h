@@ -2,6 +2,7 @@
 // Builds small puzzle records for the construction tests: rows of letters,
 // '#' for a filled square.
 
+#include "construct/QuoteLayout.h"
 #include "core/PuzzleRecord.h"
 
 #include <string>
@@ -41,6 +42,21 @@ inline void placeWord(TPuzzleRecord& record, int word, const std::vector<std::pa
 {
     for (const auto& [c, r] : squares)
         addSquareToWord(record, word, c, r);
+}
+
+// Thoreau's lines from Walden as a new construction: 163 letters, 23 words
+// holding only their first letters.
+inline const char* const WaldenQuotation =
+    "I went to the woods because I wished to live deliberately, to front only the essential facts of life, "
+    "and see if I could not learn what it had to teach, and not, when I came to die, discover that I had not lived.";
+inline const char* const WaldenAuthorTitle = "Henry David Thoreau, Walden";
+
+inline TPuzzleRecord newConstruction(const char* quotation = WaldenQuotation, const char* authorTitle = WaldenAuthorTitle)
+{
+    TPuzzleRecord record;
+    RandomSource random(7);
+    buildPuzzleFromInput(record, quotation, authorTitle, GridSizing{}, random);
+    return record;
 }
 
 }  // namespace zpx::test
