@@ -12,6 +12,7 @@
 #include "construct/ZpxGridUnit.h"
 #include "construct/ZpxInputUnit.h"
 #include "construct/ZpxScanUnit.h"
+#include "construct/ZpxSuggestUnit.h"
 #include "construct/ZpxTitleUnit.h"
 #include "core/SFXUnit.h"
 #include "core/WindowPlacesUnit.h"
@@ -54,6 +55,7 @@ void createApplicationWindows()
     ZpxPrintForm = new TZpxPrintForm;
     ZpxProcs = new TZpxProcs;
     ZpxScanForm = new TZpxScanForm;
+    ZpxSuggestForm = new TZpxSuggestForm;
     ZpxSolveForm = new TZpxSolveForm;
     ZpxTitleForm = new TZpxTitleForm;
     ExportForm = new TExportForm;

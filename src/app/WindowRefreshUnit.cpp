@@ -12,6 +12,7 @@
 #include "construct/ZpxAcrosticWinUnit.h"
 #include "construct/ZpxGridUnit.h"
 #include "construct/ZpxScanUnit.h"
+#include "construct/ZpxSuggestUnit.h"
 #include "construct/ZpxTitleUnit.h"
 #include "core/PuzzleRecord.h"
 #include "core/SharedState.h"
@@ -60,6 +61,13 @@ void hideWindow(QWidget* window)
 {
     if (window)
         window->hide();
+}
+
+// The suggestions follow the selected word and its letters.
+void refreshSuggestions()
+{
+    if (isShown(ZpxSuggestForm))
+        ZpxSuggestForm->FillSuggestList();
 }
 
 // The grid squares of a change, drawn again one by one; a change of the
@@ -136,6 +144,8 @@ void TWindowRefresh::afterPuzzleChanged(const PuzzleChange& change)
     }
     if (change.byline && ZpxMainForm)
         ZpxMainForm->ShowPuzzleLine();
+    if (!change.words.empty() || change.gridSize)
+        refreshSuggestions();
 }
 
 void TWindowRefresh::afterHistoryChanged()
@@ -203,6 +213,7 @@ void TWindowRefresh::afterWordSelected(int word)
     // A selection highlights the word's squares while constructing; clearing it removes them in any mode.
     if (word == 0 || Mode == ModeConstruction)
         repaintGrid();
+    refreshSuggestions();
 }
 
 void TWindowRefresh::afterWordListClick(int word)
@@ -250,6 +261,7 @@ void TWindowRefresh::afterScanPick(int word)
     SelectedWord = word;
     repaintTitle();
     repaintGrid();
+    refreshSuggestions();
 }
 
 void TWindowRefresh::afterPuzzleLoaded()
@@ -268,6 +280,7 @@ void TWindowRefresh::afterPuzzleLoaded()
         hideWindow(LettersDistForm);
         hideWindow(AcrosticWinForm);
         hideWindow(ZpxScanForm);
+        hideWindow(ZpxSuggestForm);
         showAfresh(ZpxCluesForm);
         return;
     }
@@ -280,6 +293,7 @@ void TWindowRefresh::afterPuzzleLoaded()
         AcrosticWinForm->FillWordList();
     if (isShown(ZpxScanForm))
         ZpxScanForm->ScanGrid();
+    refreshSuggestions();
 }
 
 void TWindowRefresh::afterRevert()
@@ -304,6 +318,7 @@ void TWindowRefresh::afterRevert()
         LettersDistForm->FormPaint();
     if (isShown(AcrosticWinForm))
         AcrosticWinForm->FillWordList();
+    refreshSuggestions();
 }
 
 void TWindowRefresh::celebrateSolvedPuzzle(std::function<void()> finished)

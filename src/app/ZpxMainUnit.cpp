@@ -30,7 +30,10 @@
 #include "construct/ZpxAnalyzeUnit.h"
 #include "construct/ZpxGridUnit.h"
 #include "construct/ZpxInputUnit.h"
+#include "construct/AnswerFill.h"
+#include "construct/WordList.h"
 #include "construct/ZpxScanUnit.h"
+#include "construct/ZpxSuggestUnit.h"
 #include "construct/ZpxTitleUnit.h"
 #include "env/ExternalTools.h"
 #include "env/LaunchUnit.h"
@@ -64,6 +67,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace zpx {
@@ -240,6 +244,9 @@ const std::vector<MenuTable>& menuTables()
           {&M::ScanGrid1, "Scan &Grid...", [](M& f) { f.ScanGrid1Click(); }, EnableRule::Building},
           {&M::AcrosticWindow1, "Acrostic &Window...", [](M& f) { f.AcrosticWindow1Click(); },
            EnableRule::Building},
+          {&M::SuggestWords1, "Suggest W&ords...", [](M& f) { f.SuggestWords1Click(); }, EnableRule::Constructing},
+          {&M::FillRemainingWords1, "&Fill Remaining Words", [](M& f) { f.FillRemainingWords1Click(); },
+           EnableRule::Constructing, Qt::CTRL | Qt::SHIFT | Qt::Key_F},
           {},
           {&M::AutoArrange1, "&Auto Arrange", [](M& f) { f.AutoArrange1Click(); }, EnableRule::EverLoaded,
            QKeyCombination(Qt::Key_F9)},
@@ -879,6 +886,51 @@ void TZpxMainForm::AcrosticWindow1Click()
 void TZpxMainForm::ScanGrid1Click()
 {
     ZpxScanForm->show();
+}
+
+void TZpxMainForm::SuggestWords1Click()
+{
+    ZpxSuggestForm->setVisible(!ZpxSuggestForm->isVisible());
+}
+
+// The search runs on a copy of the puzzle off the user interface's thread,
+// under the notice with its Cancel; the answers are written only if the
+// puzzle is still as it was when the search began.
+void TZpxMainForm::FillRemainingWords1Click()
+{
+    if (Mode != ModeConstruction)
+        return;
+    struct FillRun {
+        TPuzzleRecord before;
+        FillLimits limits;
+        FillPlan plan;
+        std::string failure;
+    };
+    auto run = std::make_shared<FillRun>();
+    run->before = PuzzleRecord;
+    const int level = ZpxProcs->ReadSetting(QStringLiteral("WordListLevel"), DefaultWordListLevel);
+    const auto work = [run, level](const std::atomic<bool>& cancel) {
+        run->limits.cancel = &cancel;
+        try {
+            run->plan = planFill(run->before, *sharedScowlWordList(level), run->limits);
+        } catch (const WordListError& error) {
+            run->failure = error.what();
+        }
+    };
+    const auto done = [run] {
+        if (run->failure.empty() && run->plan.status == FillStatus::Cancelled)
+            return;
+        if (run->failure.empty() && encodeRecord(PuzzleRecord) != encodeRecord(run->before))
+            run->failure = "The puzzle changed while the words were being filled; nothing was filled.";
+        if (run->failure.empty() && run->plan.status != FillStatus::Filled)
+            run->failure = fillRefusalText(run->plan, run->limits);
+        if (!run->failure.empty()) {
+            ZpxProcs->ErrorMessage(QString::fromStdString(run->failure));
+            return;
+        }
+        puzzleEdits().apply(EditStep::Fill, [&](TPuzzleRecord& record) { applyFill(record, run->plan); });
+    };
+    InfoWin->RunCancellable(NoticeFilling, work, done);
 }
 
 void TZpxMainForm::Analysis1Click()

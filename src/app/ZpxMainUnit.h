@@ -69,6 +69,8 @@ public:
     QAction* ReverttoSaved1 = nullptr;
     QAction* ScanGrid1 = nullptr;
     QAction* AcrosticWindow1 = nullptr;
+    QAction* SuggestWords1 = nullptr;
+    QAction* FillRemainingWords1 = nullptr;
     QAction* AutoArrange1 = nullptr;
     QAction* Preferences1 = nullptr;
     QAction* AuthorAddress1 = nullptr;
@@ -133,6 +135,8 @@ public:
     void DistrBtnClick();
     void AcrosticWindow1Click();
     void ScanGrid1Click();
+    void SuggestWords1Click();
+    void FillRemainingWords1Click();
     void Analysis1Click();
     void AutoArrange1Click();
     void ScorePuzzle1Click();

@@ -53,12 +53,17 @@ public:
             pool.add(l, context.free[l]);
         poolSize = context.freeTotal();
         for (Group& group : groups)
-            collectCandidates(group, list);
+            if (!halted())
+                collectCandidates(group, list);
     }
 
     FillPlan run()
     {
         FillPlan plan;
+        if (halted()) {
+            plan.status = cancelled ? FillStatus::Cancelled : FillStatus::OutOfTime;
+            return plan;
+        }
         if (groups.empty()) {
             plan.status = poolSize == 0 ? FillStatus::NothingToFill : FillStatus::Impossible;
             return plan;
@@ -125,6 +130,8 @@ private:
     {
         const auto [first, last] = list.extensionsOf(group.start);
         for (const ListWord* word = first; word != last; ++word) {
+            if ((word - first) % 1024 == 1023 && halted())
+                return;
             if (stemUsed[word->stem] || word->text.size() > MaxWordLetters)
                 continue;
             const std::string_view added = std::string_view(word->text).substr(group.start.size());

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <mutex>
 
 namespace zpx {
 
@@ -90,6 +91,19 @@ WordList loadScowlWordList(int maxLevel, const std::filesystem::path& folder)
         throw WordListError("The word list was not found in " + folder.string() +
                             ". Install Debian's scowl package.");
     return WordList(std::move(words));
+}
+
+std::shared_ptr<const WordList> sharedScowlWordList(int maxLevel)
+{
+    static std::mutex guard;
+    static std::shared_ptr<const WordList> kept;
+    static int keptLevel = 0;
+    const std::lock_guard<std::mutex> lock(guard);
+    if (!kept || keptLevel != maxLevel) {
+        kept = std::make_shared<const WordList>(loadScowlWordList(maxLevel));
+        keptLevel = maxLevel;
+    }
+    return kept;
 }
 
 }  // namespace zpx

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -59,6 +60,10 @@ private:
 
 // The scowl lists of every level up to `maxLevel` (10..95) from `folder`.
 WordList loadScowlWordList(int maxLevel, const std::filesystem::path& folder = ScowlFolder);
+
+// The list of scowl's folder up to `maxLevel`, read once and kept while the
+// level stays the same; safe to call from any thread.
+std::shared_ptr<const WordList> sharedScowlWordList(int maxLevel);
 
 // True when `level` names a size level the word list can be cut at (10..95).
 bool isWordListLevel(int level);

@@ -4,11 +4,13 @@
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QTimer>
 
 namespace zpx {
@@ -80,6 +82,27 @@ QPixmap printPicture()
     return picture;
 }
 
+// Filling: three letter tiles, the last still being laid.
+QPixmap fillPicture()
+{
+    QPixmap picture = emptyPicture();
+    QPainter painter(&picture);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(9);
+    font.setBold(true);
+    painter.setFont(font);
+    const char* const letters[] = {"A", "B", "C"};
+    for (int i = 0; i < 3; ++i) {
+        const QRect tile(1 + i * 11, 10 + (i == 2 ? 4 : 0), 10, 10);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(i == 2 ? StandardColour::Yellow : QColor(Qt::white));
+        painter.drawRect(tile);
+        painter.setPen(Navy);
+        painter.drawText(tile, Qt::AlignCenter, QString::fromLatin1(letters[i]));
+    }
+    return picture;
+}
+
 struct Notice {
     QPixmap (*picture)();
     const char* text;
@@ -90,18 +113,29 @@ const Notice Notices[] = {
     {savePicture, "Saving puzzle ...    "},
     {printPicture, "Printing puzzle ...   "},
     {savePicture, "Exporting puzzle ...  "},
+    {fillPicture, "Filling words ...     "},
 };
+
+constexpr int NoticeWidth = 194;
+constexpr int NoticeHeight = 69;
+constexpr int CancelRowHeight = 30;
+// Short, so that Cancel and the end of the work are answered at once.
+constexpr int WorkLookMs = 10;
 
 }  // namespace
 
 TInfoWin::TInfoWin(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
-    setFixedSize(194, 69);
+    setFixedSize(NoticeWidth, NoticeHeight);
     fillWithSilver(this);
     Panel1 = new QFrame(this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setGeometry(rect());
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setGeometry((NoticeWidth - 75) / 2, NoticeHeight + 3, 75, CancelRowHeight - 6);
+    CancelBtn->hide();
+    connectGuarded(CancelBtn, &QPushButton::clicked, this, [this] { CancelRequested = true; });
     PanelText = new QLabel(Panel1);
     PanelText->setGeometry(Panel1->contentsRect());
     PanelText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -120,6 +154,58 @@ TInfoWin::TInfoWin(QWidget* parent)
     ReadingTimer->setSingleShot(true);
     ReadingTimer->setInterval(ReadingTimeMs);
     connectGuarded(ReadingTimer, &QTimer::timeout, this, [this] { close(); });
+
+    WorkTimer = new QTimer(this);
+    WorkTimer->setInterval(WorkLookMs);
+    connectGuarded(WorkTimer, &QTimer::timeout, this, [this] {
+        if (WorkDone)
+            WorkEnded();
+    });
+}
+
+TInfoWin::~TInfoWin()
+{
+    CancelRequested = true;
+    if (Worker.joinable())
+        Worker.join();
+}
+
+bool TInfoWin::RunCancellable(std::uint8_t kind, std::function<void(const std::atomic<bool>& cancel)> work,
+                              std::function<void()> done)
+{
+    if (Worker.joinable())
+        return false;
+    WorkingWindow = QApplication::activeWindow();
+    CancelRequested = false;
+    WorkDone = false;
+    AfterWork = std::move(done);
+    NoticeKind = kind;
+    ShowNotice();
+    WorkFailure = nullptr;
+    Worker = std::thread([this, work = std::move(work)] {
+        try {
+            work(CancelRequested);
+        } catch (...) {
+            WorkFailure = std::current_exception();
+        }
+        WorkDone = true;
+    });
+    WorkTimer->start();
+    return true;
+}
+
+void TInfoWin::WorkEnded()
+{
+    WorkTimer->stop();
+    Worker.join();
+    close();
+    // The keys go back to the window the user worked in: Ctrl+S after a fill saves.
+    if (WorkingWindow && WorkingWindow->isVisible())
+        WorkingWindow->activateWindow();
+    const std::function<void()> done = std::move(AfterWork);
+    if (WorkFailure)
+        std::rethrow_exception(WorkFailure);
+    done();
 }
 
 void TInfoWin::showEvent(QShowEvent* event)
@@ -136,11 +222,14 @@ void TInfoWin::closeEvent(QCloseEvent* event)
 
 void TInfoWin::FormShow()
 {
-    if (NoticeKind >= NoticeSaving && NoticeKind <= NoticeExporting) {
+    if (NoticeKind >= NoticeSaving && NoticeKind <= NoticeFilling) {
         const Notice& notice = Notices[NoticeKind - 1];
         Image1->setPixmap(notice.picture());
         PanelText->setText(QString::fromLatin1(notice.text));
     }
+    const bool cancellable = NoticeKind == NoticeFilling;
+    CancelBtn->setVisible(cancellable);
+    setFixedSize(NoticeWidth, NoticeHeight + (cancellable ? CancelRowHeight : 0));
     const QRect grid = anchorBounds(PlacementAnchor::Grid);
     move(grid.left() + 35, grid.top() + 35);
 }

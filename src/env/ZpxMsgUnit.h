@@ -4,10 +4,15 @@
 
 #include <QWidget>
 
+#include <atomic>
 #include <cstdint>
+#include <exception>
+#include <functional>
+#include <thread>
 
 class QLabel;
 class QFrame;
+class QPushButton;
 class QTimer;
 
 namespace zpx {
@@ -16,6 +21,7 @@ enum NoticeKinds : std::uint8_t {
     NoticeSaving = 1,
     NoticePrinting = 2,
     NoticeExporting = 3,
+    NoticeFilling = 4,
 };
 
 class TInfoWin : public QWidget {
@@ -23,6 +29,7 @@ class TInfoWin : public QWidget {
 
 public:
     explicit TInfoWin(QWidget* parent = nullptr);
+    ~TInfoWin() override;
 
     // Set by the caller before the notice is shown; another value keeps the
     // picture and text of the last showing.
@@ -31,12 +38,22 @@ public:
     QFrame* Panel1;
     QLabel* PanelText;
     QLabel* Image1;
+    QPushButton* CancelBtn;  // shown with the fill's notice only
 
     // Shows the notice of NoticeKind, also over one still up.
     void ShowNotice();
     // Closes the notice a second from now, so it can be read; the program
     // goes on meanwhile, and a notice shown again stays.
     void CloseAfterReading();
+
+    // Runs `work` on a thread of its own under the notice of `kind`, with its
+    // Cancel button, while the program goes on; Cancel sets the flag that
+    // `work` watches. When the work has ended the notice closes, the keys go
+    // back to the window that had them, and `done` runs. False, and nothing
+    // started, while such a work is still running.
+    bool RunCancellable(std::uint8_t kind, std::function<void(const std::atomic<bool>& cancel)> work,
+                        std::function<void()> done);
+    bool WorkRunning() const { return Worker.joinable(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -46,7 +63,16 @@ private:
     void FormShow();
     void FormClose();
 
+    void WorkEnded();
+
     QTimer* ReadingTimer;
+    QTimer* WorkTimer;  // looks in on the work's thread
+    std::thread Worker;
+    std::atomic<bool> CancelRequested = false;
+    std::atomic<bool> WorkDone = false;
+    std::exception_ptr WorkFailure;
+    std::function<void()> AfterWork;
+    QWidget* WorkingWindow = nullptr;
 };
 
 extern TInfoWin* InfoWin;
