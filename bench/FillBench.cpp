@@ -10,6 +10,7 @@
 
 #include "construct/AnswerContext.h"
 #include "construct/AnswerFill.h"
+#include "construct/AnswerSuggestions.h"
 #include "construct/GridScan.h"
 #include "construct/LetterCounts.h"
 #include "construct/WordList.h"
@@ -210,11 +211,16 @@ int main(int argc, char** argv)
     std::printf("%4s %7s %5s %9s %7s %7s %6s%s\n", "#", "letters", "words", "fill s", "level", "repeats", "faults",
                 options.glpsol ? "  glpsol s  level  shared-stems" : "");
     std::mt19937 random(options.seed);
-    std::vector<double> ours, theirs, ourLevels, theirLevels, ratios;
+    std::vector<double> ours, theirs, ourLevels, theirLevels, ratios, suggesting;
     int failed = 0;
     for (int i = 1; i <= options.puzzles; ++i) {
         const bench::MadePuzzle made = bench::madeFillPuzzle(list, random);
         const int letters = countFreeLetters(made.record).remaining() + static_cast<int>(readAnswerContext(made.record, list).wordCount);
+        for (int w = 1; w <= readAnswerContext(made.record, list).wordCount; ++w) {
+            started = Clock::now();
+            suggestAnswers(made.record, list, w, 20);
+            suggesting.push_back(seconds(Clock::now() - started));
+        }
         started = Clock::now();
         const FillPlan plan = planFill(made.record, list, FillLimits{});
         const double took = seconds(Clock::now() - started);
@@ -248,6 +254,8 @@ int main(int argc, char** argv)
     };
     std::printf("\nfill: median %.3f s, worst %.3f s, mean level %.1f, %d of %d with faults or no fill\n", median(ours),
                 *std::max_element(ours.begin(), ours.end()), mean(ourLevels), failed, options.puzzles);
+    std::printf("suggestions for one word (20, word list read): median %.4f s, worst %.4f s\n", median(suggesting),
+                *std::max_element(suggesting.begin(), suggesting.end()));
     if (options.glpsol)
         std::printf("glpsol: median %.2f s, worst %.2f s, mean level %.1f, %zu of %d solved (* = not within the limit); "
                     "glpsol time / fill time: median %.0f, least %.0f\n",

@@ -12,14 +12,30 @@
 #include <numeric>
 #include <random>
 #include <unordered_map>
-#include <cstdio>
-#include <cstdlib>
 
 namespace zpx {
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// How the search orders a word's candidates (lower scores first): by level,
+// by how much they take of the letters the pool has too many of, and by how
+// far their length is from the letters left per word. Measured on made-up
+// constructions (bench/FillBench.cpp).
+constexpr double LevelWeight = 0.05;
+constexpr double SurplusWeight = 3.0;
+constexpr double LengthWeight = 6.0;
+// The search starts again, with its order shaken up, after this many steps
+// (twice as many from the second start on); a repair runs in between.
+constexpr long SearchSteps = 2000;
+// A repair changes this many answers before it gives up; it tries to close
+// the gap with one answer below 13 letters off, with two below 7.
+constexpr std::size_t RepairSteps = 8000;
+constexpr int SingleCloseGap = 12;
+constexpr int PairCloseGap = 6;
+// Levels count a little in a repair: a level-60 word is worth 1.8 letters off.
+constexpr double RepairLevelWeight = 0.03;
 
 struct Candidate {
     LetterBag bag;   // the letters it adds to the word's start
@@ -74,8 +90,6 @@ public:
         chosen.resize(groups.size());
         fits.assign(openWordCount() + 1, std::vector<std::vector<int>>(groups.size()));
         reaches.assign(openWordCount() + 1, std::vector<Reach>(groups.size()));
-        if (const char* w = std::getenv("ZPX_FILL_WEIGHTS"))
-            std::sscanf(w, "%lf,%lf,%lf,%ld,%d,%lf", &levelWeight, &surplusWeight, &lengthWeight, &nodeBase, &nodeDoublings, &repairLevelWeight);
         for (std::size_t g = 0; g < groups.size(); ++g) {
             need[g] = static_cast<int>(groups[g].words.size());
             allCandidates.emplace_back(groups[g].candidates.size());
@@ -84,13 +98,11 @@ public:
         std::mt19937 random(1);
         for (int attempt = 0; !best && !halted() && Clock::now() < softDeadline; ++attempt) {
             nodes = 0;
-            nodeLimit = nodeBase << std::min(attempt, nodeDoublings);
+            nodeLimit = attempt == 0 ? SearchSteps : 2 * SearchSteps;
             noise = attempt == 0 ? 0.0 : 0.5 * std::min(attempt, 8);
             this->random = &random;
             aborted = false;
             search(0);
-            if (std::getenv("ZPX_FILL_DEBUG"))
-                std::fprintf(stderr, "attempt %d nodes %ld deepest %zu aborted %d\n", attempt, nodes, deepest, aborted);
             if (!aborted)
                 break;  // the whole tree was searched
             if (!best && !halted())
@@ -237,7 +249,6 @@ private:
             return false;
         }
         const int left = std::accumulate(need.begin(), need.end(), 0);
-        deepest = std::max(deepest, depth);
         if (left == 0)
             return poolSize == 0 && accept();
         if (!narrow(depth))
@@ -257,13 +268,6 @@ private:
             // With two words left, the narrowing is skipped for speed: the
             // pair is looked up among the candidates narrowed here.
             const bool found = left == 3 ? finishTwo(depth) : search(depth + 1);
-            if (left == 3 && std::getenv("ZPX_FILL_POOLS") && nodes < 20000) {
-                std::string letters;
-                for (int l = 0; l < 26; ++l) letters += std::string(pool.count(l), 'A' + l);
-                std::string starts;
-                for (std::size_t x = 0; x < groups.size(); ++x) for (int n = 0; n < need[x]; ++n) starts += groups[x].start + ",";
-                std::fprintf(stderr, "fail %s [%s] fits %zu\n", letters.c_str(), starts.c_str(), fits[depth][g].size());
-            }
             putBack(g);
             if (found)
                 return true;
@@ -291,8 +295,8 @@ private:
             for (int l = 0; l < 26; ++l)
                 use += candidate.bag.count(l) * surplus[l];
             const double lengthMiss = std::abs(candidate.length - perWord) / perWord;
-            const double score = candidate.level * levelWeight - surplusWeight * use / perWord +
-                                 lengthWeight * lengthMiss + (noise > 0 ? jitter(*random) : 0.0);
+            const double score = candidate.level * LevelWeight - SurplusWeight * use / perWord +
+                                 LengthWeight * lengthMiss + (noise > 0 ? jitter(*random) : 0.0);
             scored.emplace_back(score, index);
         }
         std::sort(scored.begin(), scored.end());
@@ -391,7 +395,7 @@ private:
         };
         const std::vector<char> stemsBefore = stemUsed;
         std::vector<std::size_t> tabu(slots, 0);
-        for (std::size_t step = 1; step < 4000 && !halted(); ++step) {
+        for (std::size_t step = 1; step < RepairSteps && !halted(); ++step) {
             // Each slot in turn, or the one changed longest ago.
             std::size_t slot = step <= slots ? step - 1 : random() % slots;
             if (step > slots)
@@ -421,7 +425,7 @@ private:
                 if (stemUsed[candidate.stem] || static_cast<int>(i) == old)
                     continue;
                 const int cost = wantedSize + candidate.length - 2 * LetterBag::min(wanted, candidate.bag).size() + tooMuch;
-                const double total = cost + candidate.level * repairLevelWeight + jitter(random) * 0.9;
+                const double total = cost + candidate.level * RepairLevelWeight + jitter(random) * 0.9;
                 if (total < chosenCost) {
                     chosenCost = total;
                     chosen = static_cast<int>(i);
@@ -434,7 +438,7 @@ private:
             change(slot, chosen);
             tabu[slot] = step;
             const int off = imbalance();
-            if (step >= slots && off <= 12 && closeExactly(slotGroup, pick, short_, off <= 8 && step % 4 == 0))
+            if (step >= slots && off <= SingleCloseGap && closeExactly(slotGroup, pick, short_, off <= PairCloseGap && step % 2 == 0))
                 break;
         }
         stemUsed = stemsBefore;
@@ -672,10 +676,6 @@ private:
         std::bitset<MaxWordLetters + 1> lengths;
     };
     std::vector<std::vector<Reach>> reaches;  // [depth][group]
-    double levelWeight = 0.05, surplusWeight = 3.0, lengthWeight = 6.0;
-    double repairLevelWeight = 0.03;
-    long nodeBase = 2000;
-    int nodeDoublings = 3;
 
     LetterBag pool;
     int poolSize = 0;
@@ -683,7 +683,6 @@ private:
     std::vector<std::vector<int>> chosen;   // [group]
     std::vector<char> stemUsed;
 
-    std::size_t deepest = 0;
     long nodes = 0;
     long nodeLimit = 0;
     bool aborted = false;
