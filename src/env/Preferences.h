@@ -3,6 +3,7 @@
 // screen-layout choice with its pictures, the grid preview's squares, and
 // the settings that Save writes.
 
+#include "construct/WordList.h"
 #include "core/SettingsFormats.h"
 
 #include <array>
@@ -85,6 +86,7 @@ struct PreferenceChoices {
     ColourValue blankColour = 0xFFFFFF;
     FontChoice gridFont = GridFontDefault;
     int bottomMargin = 0;
+    int wordListLevel = DefaultWordListLevel;  // the answer words' list: scowl's size level, 10 .. 95
     std::array<std::string, 5> toolPaths;  // in Tools menu order
     FontChoice solveFont = SolveFontDefault;
     FontChoice defsFont = DefsFontDefault;

@@ -6,9 +6,11 @@
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "construct/WordList.h"
 #include "env/ExternalTools.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -240,6 +242,17 @@ void TZpxPrefForm::createGeneralPage()
     SolveChk = checkBox(QStringLiteral("SOLVE HL"), QStringLiteral("Always highlight solution entry"), GeneralPg,
                         {200, 112, 95, 22});
 
+    auto* wordsLabel = new QLabel(QStringLiteral("WORDS"), GeneralPg);
+    wordsLabel->setFont(small);
+    wordsLabel->setGeometry(200, 146, 95, 16);
+    WordsCombo = new QComboBox(GeneralPg);
+    WordsCombo->setGeometry(200, 164, 95, 22);
+    WordsCombo->setToolTip(QStringLiteral("Size of the word list for suggestions and fill: 10 common words only, "
+                                          "60 a desk dictionary, 95 every word"));
+    for (const int level : WordListLevels)
+        WordsCombo->addItem(QString::number(level), level);
+    wordsLabel->setBuddy(WordsCombo);
+
     connectGuarded(ViewChk, &QCheckBox::toggled, this, [this] { ViewChkClick(); });
     connectGuarded(SaveAllChk, &QCheckBox::toggled, this, [this] { SaveAllChkClick(); });
     connectGuarded(ArrangeBtn, &QPushButton::clicked, this, [this] { ArrangeBtnClick(); });
@@ -390,6 +403,8 @@ void TZpxPrefForm::FormShow()
     CursorsChk->setChecked(ZpxProcs->ReadSetting(QStringLiteral("UseCursors"), 0) != 0);
     CountsChk->setChecked(ZpxProcs->ReadSetting(QStringLiteral("EntryCounts"), false));
     SolveChk->setChecked(ZpxProcs->ReadSetting(QStringLiteral("SolveHLOn"), 31) != 31);
+    const int level = ZpxProcs->ReadSetting(QStringLiteral("WordListLevel"), DefaultWordListLevel);
+    WordsCombo->setCurrentIndex(std::max(0, WordsCombo->findData(level)));
 
     FilledColor = readColorSetting(QStringLiteral("FilledSqColor"), QStringLiteral("clBlack"));
     BlankColor = readColorSetting(QStringLiteral("BlankSqColor"), QStringLiteral("clWhite"));
@@ -527,6 +542,7 @@ void TZpxPrefForm::DefaultsBtnClick()
         CursorsChk->setChecked(false);
         CountsChk->setChecked(false);
         SolveChk->setChecked(false);
+        WordsCombo->setCurrentIndex(WordsCombo->findData(DefaultWordListLevel));
         Layout.restoreDefaults();
         showLayoutChoice();
     } else if (page == ViewPg) {
@@ -559,6 +575,7 @@ PreferenceChoices TZpxPrefForm::choices() const
     chosen.blankColour = colourValueOf(BlankColor);
     chosen.gridFont = fontChoiceOf(previewFontOf(GridPad));
     chosen.bottomMargin = PmSpin->value();
+    chosen.wordListLevel = WordsCombo->currentData().toInt();
     chosen.toolPaths = {DictEdit->text().toStdString(), ThesEdit->text().toStdString(), ClueEdit->text().toStdString(),
                         PadEdit->text().toStdString(), PostEdit->text().toStdString()};
     chosen.solveFont = fontChoiceOf(previewFontOf(SolveList));

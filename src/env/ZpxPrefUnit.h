@@ -18,6 +18,7 @@ class QLineEdit;
 class QListWidget;
 class QPainter;
 class QPushButton;
+class QComboBox;
 class QSpinBox;
 class QTabWidget;
 
@@ -53,6 +54,7 @@ public:
     QCheckBox* CursorsChk = nullptr;
     QCheckBox* CountsChk = nullptr;
     QCheckBox* SolveChk = nullptr;
+    QComboBox* WordsCombo = nullptr;  // the answer words' list size
 
     QWidget* GridPad = nullptr;
     QWidget* ColorGrid1 = nullptr;

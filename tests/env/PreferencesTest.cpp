@@ -90,6 +90,7 @@ TEST(PreferenceWrites, SaveStoresEverySettingOfThePagesByName)
     choices.blankColour = BasicColours[14];
     choices.gridFont = {"Liberation Serif", 14, FontStyleBold | FontStyleItalic, BasicColours[4]};
     choices.bottomMargin = 7;
+    choices.wordListLevel = 35;
     choices.toolPaths = {"/opt/my tools/dict", "", "/usr/bin/ClueVault.exe", "/usr/bin/mousepad", ""};
     choices.defsFont = {"Courier New", -13, FontStyleStrikeOut, 0x00123456};
 
@@ -105,6 +106,7 @@ TEST(PreferenceWrites, SaveStoresEverySettingOfThePagesByName)
         {"FontSize", 14},
         {"FontStyle", 3},
         {"PageBottomMargin", 7},
+        {"WordListLevel", 35},
         {"DictPath", std::string("/opt/my tools/dict")},
         {"ThesPath", std::string()},
         {"CluePath", std::string("/usr/bin/ClueVault.exe")},

@@ -17,7 +17,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = zephyrtrace ] || fail "package name $(field Package)"
 depends=$(field Depends)
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6multimedia6 \
-  fonts-liberation2; do
+  fonts-liberation2 scowl; do
   [[ ", $depends," == *", $library"[\ ,]* ]] || fail "Depends lacks $library: $depends"
 done
 
