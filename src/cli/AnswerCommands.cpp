@@ -38,18 +38,6 @@ std::optional<WordList> listOrRefuse(const ParsedArguments& parsed)
     }
 }
 
-std::optional<TPuzzleRecord> puzzleOrRefuse(const std::string& path)
-{
-    TPuzzleRecord record;
-    try {
-        loadPuzzleFile(path, record);
-    } catch (const FileError& error) {
-        refuse(error.what());
-        return std::nullopt;
-    }
-    return record;
-}
-
 int runSuggest(const Arguments& args)
 {
     const ParsedArguments parsed = parseArguments(args, {"--limit", "--level"});
@@ -59,7 +47,7 @@ int runSuggest(const Arguments& args)
     if (!word)
         throw UsageError("WORD is a label: A to Z, aa to dd");
     const int limit = wholeNumber(parsed, "--limit", 20, 1, 100000);
-    const std::optional<TPuzzleRecord> record = puzzleOrRefuse(parsed.positional[0]);
+    const std::optional<TPuzzleRecord> record = loadOrRefuse(parsed.positional[0]);
     if (!record)
         return ExitRefused;
     if (!wordExists(*record, *word))
@@ -83,7 +71,7 @@ int runFill(const Arguments& args)
         throw UsageError("give exactly one puzzle file");
     FillLimits limits;
     limits.time = std::chrono::seconds(wholeNumber(parsed, "--time-limit", 10, 1, 3600));
-    std::optional<TPuzzleRecord> record = puzzleOrRefuse(parsed.positional[0]);
+    std::optional<TPuzzleRecord> record = loadOrRefuse(parsed.positional[0]);
     if (!record)
         return ExitRefused;
     const std::optional<WordList> list = listOrRefuse(parsed);

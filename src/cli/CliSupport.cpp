@@ -59,6 +59,18 @@ int writePuzzleFile(const std::string& out, const TPuzzleRecord& record)
     return ExitOk;
 }
 
+std::optional<TPuzzleRecord> loadOrRefuse(const std::string& path)
+{
+    TPuzzleRecord record;
+    try {
+        loadPuzzleFile(path, record);
+    } catch (const FileError& error) {
+        refuse(error.what());
+        return std::nullopt;
+    }
+    return record;
+}
+
 int withPuzzleFile(const Arguments& args, const std::function<void(const TPuzzleRecord&)>& print)
 {
     const ParsedArguments parsed = parseArguments(args, {});

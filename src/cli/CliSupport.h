@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -54,6 +55,10 @@ int refuse(std::string_view message);
 
 // Writes a new puzzle file: ExitOk, or the refusal "Cannot write OUT: why".
 int writePuzzleFile(const std::string& out, const TPuzzleRecord& record);
+
+// The puzzle file at `path`; nullopt after the program's message on stderr
+// when it cannot be read.
+std::optional<TPuzzleRecord> loadOrRefuse(const std::string& path);
 
 // For the commands that read one puzzle file and print something about it:
 // loads the file named by the only argument and runs `print` on it; a file

@@ -20,18 +20,6 @@ std::vector<std::string> positionalArguments(const Arguments& args, std::size_t 
     return parsed.positional;
 }
 
-std::optional<TPuzzleRecord> loadOrRefuse(const std::string& path)
-{
-    TPuzzleRecord record;
-    try {
-        loadPuzzleFile(path, record);
-    } catch (const FileError& error) {
-        refuse(error.what());
-        return std::nullopt;
-    }
-    return record;
-}
-
 // Text for the record, one line as the windows' edit lines keep it: refused
 // when a character would not survive, or when it is longer than the record
 // holds (the windows' edit lines take no more either).

@@ -126,7 +126,6 @@ private:
     struct Solution {
         std::vector<std::vector<int>> chosen;  // [group]: candidate indices, one per word
         Placement placement;
-        int level = 0;
     };
 
     Group& groupOf(const std::string& start)
@@ -395,7 +394,7 @@ private:
         };
         const std::vector<char> stemsBefore = stemUsed;
         std::vector<std::size_t> tabu(slots, 0);
-        for (std::size_t step = 1; step < RepairSteps && !halted(); ++step) {
+        for (std::size_t step = 1; step < RepairSteps && !halted() && Clock::now() < softDeadline; ++step) {
             // Each slot in turn, or the one changed longest ago.
             std::size_t slot = step <= slots ? step - 1 : random() % slots;
             if (step > slots)
@@ -478,7 +477,7 @@ private:
                     return true;
             }
         }
-        for (std::size_t i = 0; pairs && i < pick.size(); ++i)
+        for (std::size_t i = 0; pairs && i < pick.size() && !halted(); ++i)
             for (std::size_t j = i + 1; j < pick.size(); ++j) {
                 const LetterBag both = letterBag(i) + letterBag(j);
                 if (!over.fitsIn(both + under))
@@ -536,15 +535,6 @@ private:
         return requests;
     }
 
-    int levelOf(const std::vector<std::vector<int>>& choice) const
-    {
-        int level = 0;
-        for (std::size_t g = 0; g < groups.size(); ++g)
-            for (const int index : choice[g])
-                level += groups[g].candidates[index].level;
-        return level;
-    }
-
     // A complete choice of words: kept when its letters can be placed with
     // no repeat; one with repeats is only kept in reserve, and the search
     // goes on for a short while to find one without.
@@ -554,7 +544,7 @@ private:
         if (!placement)
             return false;
         if (!reserve || placement->repeats < reserve->placement.repeats) {
-            reserve = Solution{chosen, *placement, levelOf(chosen)};
+            reserve = Solution{chosen, *placement};
             softDeadline = std::min(softDeadline, Clock::now() + std::chrono::seconds(1));
         }
         if (placement->repeats > 0)
@@ -625,7 +615,6 @@ private:
         stemUsed[groups[a.first].candidates[keptA].stem] = stemUsed[groups[b.first].candidates[keptB].stem] = 0;
         stemUsed[groupA.candidates[indexA].stem] = stemUsed[groupB.candidates[indexB].stem] = 1;
         solution.placement = *placement;
-        solution.level = levelOf(solution.chosen);
         return true;
     }
 
@@ -635,21 +624,17 @@ private:
         plan.status = FillStatus::Filled;
         plan.repeats = solution.placement.repeats;
         const std::vector<NewLetters> requests = requestsOf(solution.chosen);
-        for (std::size_t i = 0; i < requests.size(); ++i) {
-            const int w = requests[i].word;
-            PlannedAnswer answer;
-            answer.word = w;
-            answer.text = context.held[w - 1] + requests[i].letters;
-            answer.level = 0;
-            answer.squares = heldSquares(record, w);
-            answer.squares.insert(answer.squares.end(), solution.placement.squares[i].begin(),
-                                  solution.placement.squares[i].end());
-            plan.answers.push_back(std::move(answer));
-        }
         std::size_t i = 0;
         for (std::size_t g = 0; g < groups.size(); ++g)
-            for (const int index : solution.chosen[g])
-                plan.answers[i++].level = groups[g].candidates[index].level;
+            for (const int index : solution.chosen[g]) {
+                const int w = requests[i].word;
+                PlannedAnswer answer{w, context.held[w - 1] + requests[i].letters, groups[g].candidates[index].level,
+                                     heldSquares(record, w)};
+                answer.squares.insert(answer.squares.end(), solution.placement.squares[i].begin(),
+                                      solution.placement.squares[i].end());
+                plan.answers.push_back(std::move(answer));
+                ++i;
+            }
         std::sort(plan.answers.begin(), plan.answers.end(),
                   [](const PlannedAnswer& a, const PlannedAnswer& b) { return a.word < b.word; });
         return plan;
