@@ -928,7 +928,7 @@ void TZpxMainForm::FillRemainingWords1Click()
             ZpxProcs->ErrorMessage(QString::fromStdString(run->failure));
             return;
         }
-        puzzleEdits().apply(EditStep::Fill, [&](TPuzzleRecord& record) { applyFill(record, run->plan); });
+        applyFill(puzzleEdits(), run->plan);
     };
     InfoWin->RunCancellable(NoticeFilling, work, done);
 }

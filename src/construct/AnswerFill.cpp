@@ -568,12 +568,50 @@ private:
         for (const auto& [g, k] : slots)
             stemUsed[groups[g].candidates[solution.chosen[g][k]].stem] = 1;
 
+        for (std::size_t i = 0; i < slots.size() && solution.placement.repeats > 0 && !halted(); ++i)
+            for (std::size_t j = i + 1; j < slots.size() && solution.placement.repeats > 0; ++j)
+                fewerRepeats(solution, slots[i], slots[j]);
         for (bool better = true; better && !halted();) {
             better = false;
             for (std::size_t i = 0; i < slots.size() && !halted(); ++i)
                 for (std::size_t j = i + 1; j < slots.size(); ++j)
                     better = improvePair(solution, slots[i], slots[j]) || better;
         }
+    }
+
+    // A fill whose letters Scan Grid would find: two answers at a time take
+    // other words of the same letters, the most common first, while that
+    // lets the letters be placed with fewer repeats.
+    void fewerRepeats(Solution& solution, std::pair<std::size_t, std::size_t> a, std::pair<std::size_t, std::size_t> b)
+    {
+        constexpr int TriesPerPair = 8;
+        int& indexA = solution.chosen[a.first][a.second];
+        int& indexB = solution.chosen[b.first][b.second];
+        const Group& groupA = groups[a.first];
+        const Group& groupB = groups[b.first];
+        const int keptA = indexA, keptB = indexB;
+        const LetterBag letters = groupA.candidates[keptA].bag + groupB.candidates[keptB].bag;
+        stemUsed[groupA.candidates[keptA].stem] = stemUsed[groupB.candidates[keptB].stem] = 0;
+        int tries = 0;
+        for (std::size_t i = 0; i < groupA.candidates.size() && tries < TriesPerPair; ++i) {
+            const Candidate& candidate = groupA.candidates[i];
+            if (static_cast<int>(i) == keptA || stemUsed[candidate.stem] || !candidate.bag.fitsIn(letters))
+                continue;
+            const int other = unusedWithLetters(groupB, letters - candidate.bag, candidate.stem);
+            if (other < 0)
+                continue;
+            ++tries;
+            indexA = static_cast<int>(i);
+            indexB = other;
+            const std::optional<Placement> placement = placeNewLetters(record, requestsOf(solution.chosen));
+            if (placement && placement->repeats < solution.placement.repeats) {
+                solution.placement = *placement;
+                break;
+            }
+            indexA = keptA;
+            indexB = keptB;
+        }
+        stemUsed[groupA.candidates[indexA].stem] = stemUsed[groupB.candidates[indexB].stem] = 1;
     }
 
     bool improvePair(Solution& solution, std::pair<std::size_t, std::size_t> a, std::pair<std::size_t, std::size_t> b)
@@ -688,6 +726,11 @@ void applyFill(TPuzzleRecord& record, const FillPlan& plan)
 {
     for (const PlannedAnswer& answer : plan.answers)
         setWordSquares(record, answer.word, answer.squares);
+}
+
+void applyFill(PuzzleEdits& edits, const FillPlan& plan)
+{
+    edits.apply(EditStep::Fill, [&](TPuzzleRecord& record) { applyFill(record, plan); });
 }
 
 std::string fillRefusalText(const FillPlan& plan, const FillLimits& limits)

@@ -16,6 +16,7 @@
 // most common pair that uses the same letters.
 
 #include "construct/WordList.h"
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleRecord.h"
 
 #include <atomic>
@@ -55,6 +56,8 @@ FillPlan planFill(const TPuzzleRecord& record, const WordList& list, const FillL
 
 // Writes the plan's answers into the record.
 void applyFill(TPuzzleRecord& record, const FillPlan& plan);
+// The same as one step, undone at once.
+void applyFill(PuzzleEdits& edits, const FillPlan& plan);
 
 // What the user is told when a plan has no answers: "No fill was found within 10 seconds."
 std::string fillRefusalText(const FillPlan& plan, const FillLimits& limits);

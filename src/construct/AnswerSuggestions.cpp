@@ -76,4 +76,13 @@ std::optional<std::vector<int>> answerSquares(const TPuzzleRecord& record, int w
     return squares;
 }
 
+bool buildAnswer(PuzzleEdits& edits, int word, const std::string& text)
+{
+    const std::optional<std::vector<int>> squares = answerSquares(edits.record(), word, text);
+    if (!squares)
+        return false;
+    edits.apply(EditStep::Word, [&](TPuzzleRecord& record) { setWordSquares(record, word, *squares); });
+    return true;
+}
+
 }  // namespace zpx

@@ -7,6 +7,7 @@
 // finding the word come before those that cannot.
 
 #include "construct/WordList.h"
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleRecord.h"
 
 #include <cstddef>
@@ -28,5 +29,9 @@ std::vector<Suggestion> suggestAnswers(const TPuzzleRecord& record, const WordLi
 // with the letters it holds: those it holds, then free squares placed by the
 // rule. Nullopt when the answer does not start so or a letter is not free.
 std::optional<std::vector<int>> answerSquares(const TPuzzleRecord& record, int word, const std::string& text);
+
+// Builds word w as the answer `text`, on the squares answerSquares gives, as
+// one step; false, with nothing changed, when there are none.
+bool buildAnswer(PuzzleEdits& edits, int word, const std::string& text);
 
 }  // namespace zpx

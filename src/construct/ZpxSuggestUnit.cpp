@@ -1,7 +1,6 @@
 #include "construct/ZpxSuggestUnit.h"
 
 #include "construct/AnswerSuggestions.h"
-#include "construct/SquarePlacement.h"
 #include "construct/WordList.h"
 #include "construct/WordTexts.h"
 #include "core/PuzzleRecord.h"
@@ -85,10 +84,7 @@ void TZpxSuggestForm::SuggestListActivated()
     const int word = SelectedWord;
     if (!item || word == 0 || Mode != ModeConstruction)
         return;
-    const auto squares = answerSquares(PuzzleRecord, word, item->text().toStdString());
-    if (!squares)
-        return;
-    puzzleEdits().apply(EditStep::Word, [&](TPuzzleRecord& record) { setWordSquares(record, word, *squares); });
+    buildAnswer(puzzleEdits(), word, item->text().toStdString());
 }
 
 }  // namespace zpx
