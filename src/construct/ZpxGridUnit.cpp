@@ -480,8 +480,8 @@ void TZpxGridForm::EnterCharacter(char ch)
     const auto cursor = cursorSquare();
     if (!cursor || !cursorMayEnter(PuzzleRecord, *cursor, gridEditing()))
         return;
-    const KeyOutcome outcome = typedKeyOutcome(ch, shownLetter(*cursor),
-                                               PuzzleRecord.answer(cursor->column, cursor->row), solving());
+    const std::uint8_t held = shownLetter(*cursor);
+    const KeyOutcome outcome = typedKeyOutcome(ch, held, PuzzleRecord.answer(cursor->column, cursor->row), solving());
     if (outcome.effect == KeyEffect::StepBack)
         StepBack();
     if (outcome.effect != KeyEffect::Store)
@@ -499,8 +499,10 @@ void TZpxGridForm::EnterCharacter(char ch)
         enterLetter(puzzleEdits(), *cursor, outcome);
     else
         typeGridLetter(puzzleEdits(), *cursor, outcome.letter);
-    // The square left behind loses the cursor's colour even when its letter stayed.
-    RefreshSquare(cursor->column, cursor->row);
+    // A changed square is drawn again with the step; one whose letter stayed
+    // still loses the cursor's colour.
+    if (outcome.letter == held)
+        RefreshSquare(cursor->column, cursor->row);
 }
 
 void TZpxGridForm::StepBack()

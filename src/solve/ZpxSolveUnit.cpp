@@ -228,7 +228,7 @@ void TZpxSolveForm::mousePressEvent(QMouseEvent* event)
 
 void TZpxSolveForm::FormMouseDown()
 {
-    CursorX = NoSquare * SquareSize;
+    ClearCursor();
     Repaint();
 }
 
