@@ -162,8 +162,39 @@ void TZpxSolveForm::keyPressEvent(QKeyEvent* event)
 
 void TZpxSolveForm::FormKeyDown(QKeyEvent* event)
 {
+    if (SolverMove(event))
+        return;
     if (const auto key = typedCharacter(event))
         FormKeyPress(*key);
+}
+
+bool TZpxSolveForm::SolverMove(const QKeyEvent* event)
+{
+    const auto moveTo = [this](StripMove move) {
+        CursorX = SquareSize * stripPosition(CursorX / std::max(1, SquareSize), wordLength(), move);
+        Repaint();
+        return true;
+    };
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return moveTo(StripMove::Left);
+    case Qt::Key_Right:
+        return moveTo(StripMove::Right);
+    case Qt::Key_Home:
+        return moveTo(StripMove::Home);
+    case Qt::Key_End:
+        return moveTo(StripMove::End);
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        const bool forward = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
+        const int word = adjacentWord(PuzzleRecord, SelectedWord, forward);
+        if (word != 0)
+            windowEvents().afterClueChosen(word, entryPosition(PuzzleRecord, word));
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 void TZpxSolveForm::FormKeyPress(char key)

@@ -52,9 +52,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Tab and Shift+Tab reach the keys: the solver jumps between words with them.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     void FormKeyDown(QKeyEvent* event);
+    // Tab and Shift+Tab, Left, Right, Home and End; false for any other key.
+    bool SolverMove(const QKeyEvent* event);
     void FormMouseDown();
     void SolveGridMouseDown(Qt::MouseButton button, int x);
     void SolveGridMouseUp();
