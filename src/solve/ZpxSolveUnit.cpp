@@ -58,6 +58,7 @@ void TZpxSolveForm::ApplySettings()
     BlankColor = readColorSetting(QStringLiteral("BlankSqColor"), QStringLiteral("clWhite"));
     OutlineColor = readColorSetting(QStringLiteral("FilledSqColor"), QStringLiteral("clBlack"));
     LetterColor = fontColorFromSettings(QString());
+    HighlightRest = ZpxProcs->ReadSetting(QStringLiteral("SolveHLOn"), 31) != 31;
     setFont(fontFromSettings(QString(), QStringLiteral("Arial"), 11));
 }
 
@@ -151,8 +152,16 @@ void TZpxSolveForm::SolveGridPaint(QPainter& painter)
     for (int k = 0; k < static_cast<int>(squares.size()); ++k) {
         const int x = k * SquareSize;
         const auto [c, r] = squares[k];
-        drawAnswerSquare(painter, x, x < CursorX ? BlankColor : Yellow, PuzzleRecord.entry(c, r));
+        drawAnswerSquare(painter, x, stripBrush(k), PuzzleRecord.entry(c, r));
     }
+}
+
+QColor TZpxSolveForm::stripBrush(int k) const
+{
+    const int x = k * SquareSize;
+    if (x == CursorX || (HighlightRest && x > CursorX))
+        return Yellow;
+    return BlankColor;
 }
 
 void TZpxSolveForm::keyPressEvent(QKeyEvent* event)
@@ -216,6 +225,8 @@ void TZpxSolveForm::FormKeyPress(char key)
         if (CursorX <= 0)
             return;
         CursorX -= SquareSize;
+        if (!HighlightRest)
+            drawStripSquare(CursorX / SquareSize + 1);
         const auto back = currentSquare();
         drawCursorSquare(Yellow, back ? PuzzleRecord.entry(back->first, back->second) : std::uint8_t{0});
         return;
@@ -224,6 +235,8 @@ void TZpxSolveForm::FormKeyPress(char key)
         return;
     drawCursorSquare(BlankColor, outcome.letter);
     CursorX += SquareSize;
+    if (!HighlightRest)
+        drawStripSquare(CursorX / SquareSize);
     enterLetter(puzzleEdits(), {c, r}, outcome);
 }
 
@@ -236,6 +249,20 @@ bool TZpxSolveForm::goOnToNextWord(char key)
         return false;
     windowEvents().afterClueChosen(next, entryPosition(PuzzleRecord, next));
     return true;
+}
+
+void TZpxSolveForm::drawStripSquare(int k)
+{
+    const auto squares = answerSquares(PuzzleRecord, SelectedWord);
+    if (k < 0 || k >= static_cast<int>(squares.size()))
+        return;
+    {
+        QPainter painter(&Canvas);
+        painter.setFont(font());
+        const auto [c, r] = squares[k];
+        drawAnswerSquare(painter, k * SquareSize, stripBrush(k), PuzzleRecord.entry(c, r));
+    }
+    update(SolveGrid);
 }
 
 void TZpxSolveForm::drawCursorSquare(const QColor& brush, std::uint8_t letter)

@@ -72,11 +72,18 @@ private:
     // with an empty square, opened at that square; false when it stays refused.
     bool goOnToNextWord(char key);
     void drawAnswerSquare(QPainter& painter, int x, const QColor& brush, std::uint8_t letter);
+    // Draws answer square k from the record and shows it.
+    void drawStripSquare(int k);
     // Draws the answer square at CursorX and shows it.
     void drawCursorSquare(const QColor& brush, std::uint8_t letter);
 
+    // The brush of answer square k: yellow at the cursor and, with the
+    // preference "SOLVE HL", on to the end of the word.
+    QColor stripBrush(int k) const;
+
     QColor OutlineColor;
     QColor LetterColor;
+    bool HighlightRest = false;
     std::optional<std::pair<int, int>> Previewed;
 };
 

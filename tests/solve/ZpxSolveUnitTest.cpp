@@ -202,11 +202,25 @@ private slots:
 
         const QRect strip = ZpxSolveForm->SolveGrid;
         const int s = ZpxSolveForm->SquareSize;
-        // The clicked letter is current: blank before it, yellow from it on.
+        // The clicked letter is current and yellow, blank before it; after it
+        // yellow with "SOLVE HL", blank without, also once a letter moved the cursor.
         const auto stripFill = [&](int k) { return ZpxSolveForm->canvas().pixelColor(strip.left() + k * s + 2, strip.top() + 2); };
-        QCOMPARE(stripFill(1), ZpxSolveForm->BlankColor);
-        QCOMPARE(stripFill(2), Yellow);
-        QCOMPARE(stripFill(4), Yellow);
+        for (const int highlight : {31, 0}) {
+            ZpxProcs->WriteSetting("SolveHLOn", highlight);
+            ZpxSolveForm->ApplySettings();
+            ZpxSolveForm->Repaint();
+            const QColor after = highlight == 0 ? Yellow : ZpxSolveForm->BlankColor;
+            QCOMPARE(stripFill(1), ZpxSolveForm->BlankColor);
+            QCOMPARE(stripFill(2), Yellow);
+            QCOMPARE(stripFill(4), after);
+            QTest::keyClick(ZpxSolveForm, Qt::Key_Return);
+            QCOMPARE(stripFill(2), ZpxSolveForm->BlankColor);
+            QCOMPARE(stripFill(3), Yellow);
+            QCOMPARE(stripFill(4), after);
+            QTest::keyClick(ZpxSolveForm, Qt::Key_Backspace);
+            QCOMPARE(stripFill(2), Yellow);
+            QCOMPARE(stripFill(3), after);
+        }
         QTest::mousePress(ZpxSolveForm, Qt::RightButton, {}, QPoint(strip.left() + 3 * s + 2, strip.top() + 2));
         QCOMPARE(ZpxSolveForm->CursorX, 3 * s);
         QCOMPARE(gridFill(4, 2), Yellow);
