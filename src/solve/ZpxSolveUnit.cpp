@@ -28,6 +28,11 @@ TZpxSolveForm* ZpxSolveForm = nullptr;
 namespace {
 
 constexpr int StripTop = 36;
+// The strip's drop shadow lies this far to the right and below.
+constexpr int ShadowOffset = 3;
+constexpr int RightMargin = 8;
+// Room for the caption "Acrostic Clue A" and a short clue.
+constexpr int MinimumClientWidth = 220;
 // A word has at most 30 letters, so 31 squares in lies past every word.
 constexpr int NoSquare = 31;
 
@@ -67,13 +72,32 @@ void TZpxSolveForm::ApplyScreenBounds()
     SquareSize = std::max(1, static_cast<int>(AutoSquare));
     const int caption = smallCaptionHeight();
     QRect bounds = frameBounds(this, caption);
+    // The place is stored or kept; the width is always the word's own.
     if (const auto stored = readScreenBounds(QStringLiteral("ScreenBoundsSolve")))
-        bounds = QRect(stored->left, stored->top, stored->width, stored->height);
+        bounds = QRect(stored->left, stored->top, bounds.width(), stored->height);
     else
-        bounds = QRect(bounds.left(), 2, screenWidth() - bounds.left() - 2, bounds.height());
+        bounds.moveTop(2);
     setMinimumHeight(0);
     setMaximumHeight(QWIDGETSIZE_MAX);
     setFrameBounds(this, bounds, caption);
+    FitWidthToWord();
+}
+
+void TZpxSolveForm::FitWidthToWord()
+{
+    const int w = SelectedWord;
+    const std::string clue = w >= 1 && w <= MaxWords ? PuzzleRecord.Clues[w - 1].text() : std::string();
+    const int clueWidth =
+        ClueLbl->x() + ClueLbl->fontMetrics().horizontalAdvance(QString::fromStdString(cp1252ToUtf8(clue)));
+    const int stripWidth = 1 + wordLength() * std::max(1, SquareSize) + ShadowOffset;
+    const int client = std::max({MinimumClientWidth, clueWidth + RightMargin, stripWidth + RightMargin});
+    const int caption = smallCaptionHeight();
+    const QRect bounds = frameBounds(this, caption);
+    const int width = std::min(client + 2 * frameBorder(), screenWidth() - 4);
+    // A wider window moves left rather than leave the screen.
+    const int left = std::clamp(bounds.left(), 2, screenWidth() - width - 2);
+    if (bounds.width() != width || bounds.left() != left)
+        setFrameBounds(this, QRect(left, bounds.top(), width, bounds.height()), caption);
 }
 
 void TZpxSolveForm::FormShow()
@@ -88,10 +112,12 @@ void TZpxSolveForm::FormShow()
 void TZpxSolveForm::ShowWord(int cursorSquares)
 {
     CursorX = cursorSquares * std::max(1, static_cast<int>(AutoSquare));
-    if (isVisible())
+    if (isVisible()) {
+        FitWidthToWord();
         Repaint();
-    else
+    } else {
         show();
+    }
     raise();
     activateWindow();
 }
@@ -122,10 +148,10 @@ void TZpxSolveForm::FormPaint()
         setWindowTitle(QStringLiteral("Acrostic Clue ") + QString::fromStdString(wordLabel(w)));
     const int s = std::max(1, SquareSize);
     SolveGrid = QRect(0, StripTop, 1 + wordLength() * s, s);
-    prepareCanvas(size().expandedTo(QSize(SolveGrid.right() + 4, SolveGrid.bottom() + 4)));
+    prepareCanvas(size().expandedTo(QSize(SolveGrid.right() + 1 + ShadowOffset, SolveGrid.bottom() + 1 + ShadowOffset)));
     Canvas.fill(StandardColour::Silver);
     QPainter painter(&Canvas);
-    painter.fillRect(SolveGrid.translated(3, 3), Gray);
+    painter.fillRect(SolveGrid.translated(ShadowOffset, ShadowOffset), Gray);
     const std::string clue = w >= 1 && w <= MaxWords ? PuzzleRecord.Clues[w - 1].text() : std::string();
     ClueLbl->setText(QString::fromStdString(cp1252ToUtf8(clue)));
     ClueLbl->adjustSize();

@@ -26,6 +26,9 @@ public:
 
     void ApplySettings();
     void ApplyScreenBounds();
+    // As wide as the word's strip and clue need, at least a small window,
+    // at most the screen.
+    void FitWidthToWord();
     // Opens the window on SelectedWord with `cursorSquares` squares before the
     // current one, or repaints it when it is open, and brings it to the front.
     void ShowWord(int cursorSquares);

@@ -174,6 +174,17 @@ private slots:
         }
         QCOMPARE(clueList()->currentRow(), 1);
 
+        // The window is as wide as its word needs: a long clue widens it, the next word narrows it again.
+        const int shortWidth = ZpxSolveForm->width();
+        QVERIFY(ZpxSolveForm->SolveGrid.right() + 3 < shortWidth);
+        editablePuzzleRecord().Clues[1].assign(std::string(30, 'W'));
+        QTest::keyClick(ZpxSolveForm, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(SelectedWord, 2);
+        QVERIFY(ZpxSolveForm->width() > shortWidth);
+        QVERIFY(ZpxSolveForm->ClueLbl->geometry().right() < ZpxSolveForm->width());
+        QTest::keyClick(ZpxSolveForm, Qt::Key_Tab);
+        QCOMPARE(ZpxSolveForm->width(), shortWidth);
+
         // A letter typed in the clue list goes to the line's word at its first
         // empty square, without the list jumping to a line starting with it.
         QTest::keyClick(clueList(), Qt::Key_Up);
