@@ -567,10 +567,13 @@ bool TZpxMainForm::SaveQuery()
 bool TZpxMainForm::saveBeforeLeaving(Leaving leaving)
 {
     try {
-        return saveToPuzzleFile();
+        if (saveToPuzzleFile())
+            return true;
     } catch (const FileError& error) {
         return askAfterFailedSave(QString::fromUtf8(error.what()), leaving);
     }
+    // The name for an imported puzzle's own file was cancelled: discarding must stay possible.
+    return askAfterFailedSave(QStringLiteral("The imported puzzle has no Zephyrtrace file of its own yet."), leaving);
 }
 
 bool TZpxMainForm::askAfterFailedSave(QString failure, Leaving leaving)

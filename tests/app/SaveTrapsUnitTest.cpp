@@ -9,6 +9,7 @@
 #include "core/PuzzleRecord.h"
 #include "core/SharedState.h"
 #include "core/ZpxProcsUnit.h"
+#include "output/IpuzWriter.h"
 #include "solve/SolverKeys.h"
 #include "support/RecordBuilder.h"
 #include "support/WindowTestSupport.h"
@@ -113,6 +114,27 @@ private slots:
             }
             puzzleEdits().forgetChanges();
         }
+        AllowClose = false;
+        ZpxMainForm->show();
+    }
+
+    void anImportedPuzzleWithoutANameCanBeLeftWithoutSaving()
+    {
+        TPuzzleRecord record;
+        loadPuzzleFile(puzzle.toStdString(), record);
+        const QString ipuz = inTestFolder("shared.ipuz");
+        saveFileAtomically(ipuz.toStdString(), writeIpuz(record, "shared"));
+        ScriptedDialogs dialogs;
+        ZpxMainForm->OpenCommandLine({ipuz});
+        typeFirstLetter();
+        dialogs.files = {QString()};
+        dialogs.answers = {Answer::No};
+        QVERIFY(ZpxMainForm->close());
+        QCoreApplication::processEvents();
+        QCOMPARE(dialogs.fileRequests.size(), 1);
+        QVERIFY2(dialogs.messages.first().text.contains("no Zephyrtrace file"), qPrintable(dialogs.messages.first().text));
+        QVERIFY(!Modified);
+        QVERIFY(!QFile::exists(inTestFolder("shared.zpx")));
         AllowClose = false;
         ZpxMainForm->show();
     }
