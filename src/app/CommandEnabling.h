@@ -14,9 +14,9 @@ enum class PuzzleState {
 
 enum class EnableRule {
     Always,
-    Loaded,         // a puzzle is in memory: Save, Print, Revert
+    Loaded,         // a puzzle is in memory: Save, Save As, Print, Revert
     EverLoaded,     // a puzzle was loaded at some time, even one recycled since: Auto Arrange
-    Building,       // a puzzle in grid editing or construction: Save As, Scan Grid, Special, the grid buttons
+    Building,       // a puzzle in grid editing or construction: Scan Grid, Special, the grid buttons
     Constructing,   // a puzzle in construction, not grid editing: Spill
     Solving,        // a puzzle opened for solving: Clock
     SolvingLoaded,  // ... and still in memory: Score Puzzle, the cheat button

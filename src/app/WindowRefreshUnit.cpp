@@ -179,6 +179,20 @@ void TWindowRefresh::solverKeyWithoutGridCursor(char key)
         ZpxSolveForm->FormKeyPress(key);
 }
 
+void TWindowRefresh::solverKeyInClueList(int word, char key)
+{
+    // With the solve window closed, a cursor in the grid takes the key.
+    if (!isShown(ZpxSolveForm) && ZpxGridForm && ZpxGridForm->cursorSquare()) {
+        ZpxGridForm->TypeSolverKey(key);
+        return;
+    }
+    // A line chosen with Up or Down is opened first, as a click on it would.
+    if (word != 0 && (word != SelectedWord || !isShown(ZpxSolveForm)))
+        afterClueChosen(word, entryPosition(PuzzleRecord, word));
+    if (isShown(ZpxSolveForm))
+        ZpxSolveForm->FormKeyPress(key);
+}
+
 void TWindowRefresh::beforeGridClick()
 {
     if (isShown(ZpxSolveForm))

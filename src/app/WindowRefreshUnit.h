@@ -23,6 +23,7 @@ public:
     void afterClueChosen(int word, int cursorSquares) override;
     void afterGridClueRequest(int column, int row) override;
     void solverKeyWithoutGridCursor(char key) override;
+    void solverKeyInClueList(int word, char key) override;
     void beforeGridClick() override;
     void previewGridSquare(int column, int row, bool shown) override;
     void afterSolveWindowClosed() override;

@@ -224,7 +224,7 @@ const std::vector<MenuTable>& menuTables()
         {&M::Puzzle1, nullptr, EnableRule::Always,
          {{},
           {&M::Save1, "Sa&ve", [](M& f) { f.Save1Click(); }, EnableRule::Loaded, Qt::CTRL | Qt::Key_S},
-          {&M::SavePuzzleAs1, "Save Puzzle &As...", [](M& f) { f.SavePuzzleAs1Click(); }, EnableRule::Building},
+          {&M::SavePuzzleAs1, "Save Puzzle &As...", [](M& f) { f.SavePuzzleAs1Click(); }, EnableRule::Loaded},
           {},
           {&M::Print1, "&Print...", [](M& f) { f.Print1Click(); }, EnableRule::Loaded, Qt::CTRL | Qt::Key_P},
           {&M::PrinterSetup1, "P&rinter Setup...", [](M& f) { f.PrinterSetup1Click(); }},
@@ -551,17 +551,68 @@ void TZpxMainForm::loadPuzzleInMode(const QString& path, std::uint8_t mode, Load
 bool TZpxMainForm::SaveQuery()
 {
     if (Mode == ModeSolve)
-        return saveToPuzzleFile();
+        return saveBeforeLeaving(Leaving::Puzzle);
     SoundFX->PlayQuestion();
     const Answer answer = showMessage({MessageKind::Question, MessageButtons::YesNoCancel, QStringLiteral("Confirm"),
                                        QStringLiteral("Puzzle has changed. Save current changes?")});
     if (answer == Answer::Yes)
-        return saveToPuzzleFile();
+        return saveBeforeLeaving(Leaving::Puzzle);
     if (answer == Answer::No) {
         puzzleEdits().forgetChanges();
         return true;
     }
     return false;
+}
+
+bool TZpxMainForm::saveBeforeLeaving(Leaving leaving)
+{
+    try {
+        if (saveToPuzzleFile())
+            return true;
+    } catch (const FileError& error) {
+        return askAfterFailedSave(QString::fromUtf8(error.what()), leaving);
+    }
+    // The name for an imported puzzle's own file was cancelled: discarding must stay possible.
+    return askAfterFailedSave(QStringLiteral("The imported puzzle has no Zephyrtrace file of its own yet."), leaving);
+}
+
+bool TZpxMainForm::askAfterFailedSave(QString failure, Leaving leaving)
+{
+    for (;;) {
+        if (SoundMode > 0)
+            SoundFX->PlayWave7();
+        const Answer answer = showMessage(
+            {MessageKind::Warning, MessageButtons::YesNoCancel, QStringLiteral("Confirm"),
+             QStringLiteral("The puzzle could not be saved.\n\n%1\n\nSave it under another name, or discard the "
+                            "changes? Cancel goes back to the puzzle.")
+                 .arg(failure),
+             QStringLiteral("Save As\u2026"), QStringLiteral("&Discard Changes")});
+        if (answer == Answer::No) {
+            puzzleEdits().forgetChanges();
+            return true;
+        }
+        if (answer != Answer::Yes)
+            return false;
+        // A cancelled name or a second failure comes back to the question.
+        const QString chosen = choosePuzzleName(puzzleSaveRequest(QStringLiteral("Save puzzle as...")));
+        if (chosen.isEmpty())
+            continue;
+        try {
+            ZpxProcs->SavePuzzle(chosen);
+        } catch (const FileError& error) {
+            failure = QString::fromUtf8(error.what());
+            continue;
+        }
+        PuzzleFileName = QFileInfo(chosen).absoluteFilePath().toStdString();
+        if (leaving == Leaving::Puzzle) {
+            PuzzleLoaded();
+        } else {
+            // The windows are closing: only the recent list learns the new name.
+            ZpxProcs->WriteSetting(QStringLiteral("CurrentPuzzle"), QString::fromStdString(PuzzleFileName));
+            UpdateHistory();
+        }
+        return true;
+    }
 }
 
 bool TZpxMainForm::saveToPuzzleFile()
@@ -656,7 +707,8 @@ void TZpxMainForm::Save1Click()
 
 void TZpxMainForm::SavePuzzleAs1Click()
 {
-    if (Modified && !SaveQuery())
+    // The solver's entries go to the new file; the old one, perhaps not writable, is left as it is.
+    if (Modified && Mode != ModeSolve && !SaveQuery())
         return;
     const QString chosen = choosePuzzleName(puzzleSaveRequest(QStringLiteral("Save puzzle as...")));
     if (chosen.isEmpty())
@@ -1211,17 +1263,9 @@ bool TZpxMainForm::FormCloseQuery()
 
 bool TZpxMainForm::FormClose()
 {
-    if (Modified) {
-        try {
-            // Without a name for an imported puzzle's file, closing would lose the changes.
-            if (!saveToPuzzleFile())
-                return false;
-        } catch (const FileError& error) {
-            // Closing now would lose the changes: stay open so they can be saved elsewhere.
-            showRunTimeError(QString::fromUtf8(error.what()));
-            return false;
-        }
-    }
+    // Without a name for an imported puzzle's file, or when the user cancels, closing would lose the changes.
+    if (Modified && !saveBeforeLeaving(Leaving::Program))
+        return false;
     closeHelpWindow();
     AllowClose = true;
     return true;

@@ -41,6 +41,13 @@ public:
     void ArrangeWindows(int layoutCode);
     void ApplyToolSettings();
     bool SaveQuery();
+    // Who goes on after a save: a way out of the puzzle (New, Open, Solve, a
+    // recent puzzle), or the program closing.
+    enum class Leaving { Puzzle, Program };
+    // Saves the puzzle to its file before it is left; when that fails, asks
+    // whether to save it under another name, discard the changes or stay.
+    // False when the user stays with the puzzle.
+    bool saveBeforeLeaving(Leaving leaving);
     // Saves the puzzle to its file, first asking for a .zpx name when it was
     // imported from an ipuz; false when the user gave none.
     bool saveToPuzzleFile();
@@ -187,6 +194,9 @@ private:
     void recycleSolvedPuzzle();
     // The author-title line of the puzzle just loaded or created, which later edits must keep.
     void rememberAuthorTitle();
+    // The question after a failed save (`failure` says why): Save As... saves
+    // under a new name, Discard Changes goes on without saving, Cancel stays.
+    bool askAfterFailedSave(QString failure, Leaving leaving);
 
     PuzzleState puzzleState = PuzzleState::None;
     bool shownOnce = false;

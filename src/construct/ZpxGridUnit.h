@@ -46,6 +46,8 @@ public:
     void Celebrate(std::function<void()> finished);
 
     std::optional<GridSquare> cursorSquare() const;
+    // A key the solver typed elsewhere (the clue list), taken as if typed here.
+    void TypeSolverKey(char key) { FormKeyPress(key); }
 
     // Whether the solver revealed a letter or showed the answers since the
     // grid was last shown for this puzzle.

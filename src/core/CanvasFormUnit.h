@@ -29,6 +29,11 @@ public:
     // Redraws the whole canvas from the record (FormPaint) and shows it.
     void Repaint();
 
+    // A key as the typing windows take it: an upper-case ASCII character, a
+    // space for Delete, '\b' for Backspace, '\r' for Enter, 27 for Escape;
+    // nullopt for any other key.
+    static std::optional<char> typedCharacter(const QKeyEvent* event);
+
 protected:
     // Each showing for a puzzle, not a window manager's restore.
     virtual void FormShow() = 0;
@@ -36,11 +41,6 @@ protected:
     // Snapping the bounds inside FormResize resizes the window again; that
     // nested resize does not reach FormResize.
     virtual void FormResize() = 0;
-
-    // A key as the typing windows take it: an upper-case ASCII character, a
-    // space for Delete, '\b' for Backspace, '\r' for Enter, 27 for Escape;
-    // nullopt for any other key.
-    static std::optional<char> typedCharacter(const QKeyEvent* event);
 
     // Gives the canvas `size`, keeping its drawing when it has it already.
     void prepareCanvas(QSize size);

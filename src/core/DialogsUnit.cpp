@@ -5,6 +5,9 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
 #include <QSortFilterProxyModel>
 
 namespace zpx {
@@ -80,6 +83,10 @@ Answer showMessage(const MessageRequest& request)
     QMessageBox box(iconOf(request.kind), request.caption, request.text, buttonsOf(request.buttons),
                     dialogOwner());
     keepAboveToolWindows(&box);
+    for (const auto& [button, caption] : {std::pair{QMessageBox::Yes, request.yesCaption},
+                                          std::pair{QMessageBox::No, request.noCaption}})
+        if (QAbstractButton* shown = box.button(button); shown && !caption.isEmpty())
+            shown->setText(caption);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

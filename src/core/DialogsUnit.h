@@ -19,6 +19,9 @@ struct MessageRequest {
     MessageButtons buttons;
     QString caption;
     QString text;
+    // Captions in place of "Yes" and "No" (empty keeps them); the answers stay Yes and No.
+    QString yesCaption = {};
+    QString noCaption = {};
 };
 
 struct FileDialogRequest {

@@ -56,6 +56,9 @@ public:
     // A key typed into the grid in solve mode while the grid has no cursor:
     // the solve window takes it, so typing works wherever the focus is.
     virtual void solverKeyWithoutGridCursor(char /*key*/) {}
+    // A key typed while the clue list has the focus, its chosen line showing
+    // word w (0 for none): it goes to the square the solver is at, as if typed there.
+    virtual void solverKeyInClueList(int /*word*/, char /*key*/) {}
     // A click in the grid: the solve window closes first.
     virtual void beforeGridClick() {}
     // The solve window's right button shows grid square (column, row) while it is held.

@@ -1,5 +1,6 @@
 #include "solve/ScoreUnit.h"
 
+#include "core/DialogsUnit.h"
 #include "core/PuzzleRecord.h"
 #include "core/SFXUnit.h"
 #include "core/SharedState.h"
@@ -153,6 +154,13 @@ bool TScoreForm::FormShow()
 
 void TScoreForm::StartOverBtnClick()
 {
+    // A half-finished attempt is worth a question; No keeps it and the card.
+    SoundFX->PlayQuestion();
+    const Answer answer =
+        showMessage({MessageKind::Question, MessageButtons::YesNo, QStringLiteral("Confirm"),
+                     QStringLiteral("Clear every letter you have entered and start over?")});
+    if (answer != Answer::Yes)
+        return;
     startOver(puzzleEdits());
     // A failing write ends here in the error box, with the card still open.
     ZpxProcs->SavePuzzle(QString::fromStdString(PuzzleFileName));

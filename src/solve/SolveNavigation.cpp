@@ -2,6 +2,8 @@
 
 #include "solve/ClueLines.h"
 
+#include <algorithm>
+
 namespace zpx {
 
 namespace {
@@ -98,6 +100,25 @@ int nextOpenWord(const TPuzzleRecord& record, int word)
             return candidate;
     }
     return 0;
+}
+
+int stripPosition(int position, int length, StripMove move)
+{
+    if (length <= 0)
+        return 0;
+    const int last = length - 1;
+    const bool onSquare = position >= 0 && position <= last;
+    switch (move) {
+    case StripMove::Left:
+        return onSquare ? std::max(0, position - 1) : last;
+    case StripMove::Right:
+        return onSquare ? std::min(last, position + 1) : 0;
+    case StripMove::Home:
+        return 0;
+    case StripMove::End:
+        return last;
+    }
+    return position;
 }
 
 }  // namespace zpx

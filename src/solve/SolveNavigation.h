@@ -36,6 +36,14 @@ std::optional<GridSquare> entrySquare(const TPuzzleRecord& record, int word);
 // after the last). 0 when no word has letters.
 int adjacentWord(const TPuzzleRecord& record, int word, bool forward);
 
+enum class StripMove { Left, Right, Home, End };
+
+// The solve window's current square after a move along a word of `length`
+// letters: 0-based, within the word. `position` may stand just past the last
+// square (where a letter goes on to the next word) or further (no square
+// current); Left and End then come to the last square, Right and Home to the first.
+int stripPosition(int position, int length, StripMove move);
+
 // The first word after w in word order, going round, with an empty square;
 // w itself comes last. 0 when every square of every word holds a letter.
 int nextOpenWord(const TPuzzleRecord& record, int word);

@@ -1,5 +1,6 @@
 #include "solve/ZpxCluesUnit.h"
 
+#include "core/CanvasFormUnit.h"
 #include "core/Cp1252.h"
 #include "core/PuzzleRecord.h"
 #include "core/ResourcesUnit.h"
@@ -15,6 +16,7 @@
 #include "solve/SolveNavigation.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QVBoxLayout>
 
@@ -46,6 +48,7 @@ TZpxCluesForm::TZpxCluesForm(QWidget* parent) : QWidget(parent, ToolWindowFlags)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ClueList);
+    ClueList->installEventFilter(this);
     connectGuarded(ClueList, &QListWidget::itemClicked, this, [this] {
         const int line = ClueList->currentRow();
         if (line >= 0 && line < static_cast<int>(LineWords.size()))
@@ -130,6 +133,25 @@ void TZpxCluesForm::ClueListClick(int word, bool fromGrid)
     // Typing starts at once: at the clicked letter, or at the word's first empty square.
     const int cursor = fromGrid ? LetterIndex : entryPosition(PuzzleRecord, word);
     windowEvents().afterClueChosen(word, cursor);
+}
+
+bool TZpxCluesForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != ClueList || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto key = TCanvasForm::typedCharacter(static_cast<QKeyEvent*>(event));
+    // Enter, Escape and Tab keep their meaning in the list; arrows have no character.
+    if (!key || (*key < ' ' && *key != '\b'))
+        return false;
+    runGuarded([this, key] { ClueListKeyPress(*key); });
+    return true;
+}
+
+void TZpxCluesForm::ClueListKeyPress(char key)
+{
+    const int line = ClueList->currentRow();
+    const int word = line >= 0 && line < static_cast<int>(LineWords.size()) ? LineWords[line] : 0;
+    windowEvents().solverKeyInClueList(word, key);
 }
 
 void TZpxCluesForm::closeEvent(QCloseEvent* event)

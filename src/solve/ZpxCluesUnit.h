@@ -36,11 +36,14 @@ public:
     std::vector<int> LineWords;
 
 protected:
+    // The list's own type-ahead would move its line: the solver's keys go to the squares instead.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormShow();
+    void ClueListKeyPress(char key);
 };
 
 extern TZpxCluesForm* ZpxCluesForm;

@@ -28,6 +28,11 @@ TZpxSolveForm* ZpxSolveForm = nullptr;
 namespace {
 
 constexpr int StripTop = 36;
+// The strip's drop shadow lies this far to the right and below.
+constexpr int ShadowOffset = 3;
+constexpr int RightMargin = 8;
+// Room for the caption "Acrostic Clue A" and a short clue.
+constexpr int MinimumClientWidth = 220;
 // A word has at most 30 letters, so 31 squares in lies past every word.
 constexpr int NoSquare = 31;
 
@@ -58,6 +63,7 @@ void TZpxSolveForm::ApplySettings()
     BlankColor = readColorSetting(QStringLiteral("BlankSqColor"), QStringLiteral("clWhite"));
     OutlineColor = readColorSetting(QStringLiteral("FilledSqColor"), QStringLiteral("clBlack"));
     LetterColor = fontColorFromSettings(QString());
+    HighlightRest = ZpxProcs->ReadSetting(QStringLiteral("SolveHLOn"), 31) != 31;
     setFont(fontFromSettings(QString(), QStringLiteral("Arial"), 11));
 }
 
@@ -66,13 +72,32 @@ void TZpxSolveForm::ApplyScreenBounds()
     SquareSize = std::max(1, static_cast<int>(AutoSquare));
     const int caption = smallCaptionHeight();
     QRect bounds = frameBounds(this, caption);
+    // The place is stored or kept; the width is always the word's own.
     if (const auto stored = readScreenBounds(QStringLiteral("ScreenBoundsSolve")))
-        bounds = QRect(stored->left, stored->top, stored->width, stored->height);
+        bounds = QRect(stored->left, stored->top, bounds.width(), stored->height);
     else
-        bounds = QRect(bounds.left(), 2, screenWidth() - bounds.left() - 2, bounds.height());
+        bounds.moveTop(2);
     setMinimumHeight(0);
     setMaximumHeight(QWIDGETSIZE_MAX);
     setFrameBounds(this, bounds, caption);
+    FitWidthToWord();
+}
+
+void TZpxSolveForm::FitWidthToWord()
+{
+    const int w = SelectedWord;
+    const std::string clue = w >= 1 && w <= MaxWords ? PuzzleRecord.Clues[w - 1].text() : std::string();
+    const int clueWidth =
+        ClueLbl->x() + ClueLbl->fontMetrics().horizontalAdvance(QString::fromStdString(cp1252ToUtf8(clue)));
+    const int stripWidth = 1 + wordLength() * std::max(1, SquareSize) + ShadowOffset;
+    const int client = std::max({MinimumClientWidth, clueWidth + RightMargin, stripWidth + RightMargin});
+    const int caption = smallCaptionHeight();
+    const QRect bounds = frameBounds(this, caption);
+    const int width = std::min(client + 2 * frameBorder(), screenWidth() - 4);
+    // A wider window moves left rather than leave the screen.
+    const int left = std::clamp(bounds.left(), 2, screenWidth() - width - 2);
+    if (bounds.width() != width || bounds.left() != left)
+        setFrameBounds(this, QRect(left, bounds.top(), width, bounds.height()), caption);
 }
 
 void TZpxSolveForm::FormShow()
@@ -87,10 +112,12 @@ void TZpxSolveForm::FormShow()
 void TZpxSolveForm::ShowWord(int cursorSquares)
 {
     CursorX = cursorSquares * std::max(1, static_cast<int>(AutoSquare));
-    if (isVisible())
+    if (isVisible()) {
+        FitWidthToWord();
         Repaint();
-    else
+    } else {
         show();
+    }
     raise();
     activateWindow();
 }
@@ -121,10 +148,10 @@ void TZpxSolveForm::FormPaint()
         setWindowTitle(QStringLiteral("Acrostic Clue ") + QString::fromStdString(wordLabel(w)));
     const int s = std::max(1, SquareSize);
     SolveGrid = QRect(0, StripTop, 1 + wordLength() * s, s);
-    prepareCanvas(size().expandedTo(QSize(SolveGrid.right() + 4, SolveGrid.bottom() + 4)));
+    prepareCanvas(size().expandedTo(QSize(SolveGrid.right() + 1 + ShadowOffset, SolveGrid.bottom() + 1 + ShadowOffset)));
     Canvas.fill(StandardColour::Silver);
     QPainter painter(&Canvas);
-    painter.fillRect(SolveGrid.translated(3, 3), Gray);
+    painter.fillRect(SolveGrid.translated(ShadowOffset, ShadowOffset), Gray);
     const std::string clue = w >= 1 && w <= MaxWords ? PuzzleRecord.Clues[w - 1].text() : std::string();
     ClueLbl->setText(QString::fromStdString(cp1252ToUtf8(clue)));
     ClueLbl->adjustSize();
@@ -151,8 +178,16 @@ void TZpxSolveForm::SolveGridPaint(QPainter& painter)
     for (int k = 0; k < static_cast<int>(squares.size()); ++k) {
         const int x = k * SquareSize;
         const auto [c, r] = squares[k];
-        drawAnswerSquare(painter, x, x < CursorX ? BlankColor : Yellow, PuzzleRecord.entry(c, r));
+        drawAnswerSquare(painter, x, stripBrush(k), PuzzleRecord.entry(c, r));
     }
+}
+
+QColor TZpxSolveForm::stripBrush(int k) const
+{
+    const int x = k * SquareSize;
+    if (x == CursorX || (HighlightRest && x > CursorX))
+        return Yellow;
+    return BlankColor;
 }
 
 void TZpxSolveForm::keyPressEvent(QKeyEvent* event)
@@ -162,8 +197,39 @@ void TZpxSolveForm::keyPressEvent(QKeyEvent* event)
 
 void TZpxSolveForm::FormKeyDown(QKeyEvent* event)
 {
+    if (SolverMove(event))
+        return;
     if (const auto key = typedCharacter(event))
         FormKeyPress(*key);
+}
+
+bool TZpxSolveForm::SolverMove(const QKeyEvent* event)
+{
+    const auto moveTo = [this](StripMove move) {
+        CursorX = SquareSize * stripPosition(CursorX / std::max(1, SquareSize), wordLength(), move);
+        Repaint();
+        return true;
+    };
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return moveTo(StripMove::Left);
+    case Qt::Key_Right:
+        return moveTo(StripMove::Right);
+    case Qt::Key_Home:
+        return moveTo(StripMove::Home);
+    case Qt::Key_End:
+        return moveTo(StripMove::End);
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        const bool forward = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
+        const int word = adjacentWord(PuzzleRecord, SelectedWord, forward);
+        if (word != 0)
+            windowEvents().afterClueChosen(word, entryPosition(PuzzleRecord, word));
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 void TZpxSolveForm::FormKeyPress(char key)
@@ -185,6 +251,8 @@ void TZpxSolveForm::FormKeyPress(char key)
         if (CursorX <= 0)
             return;
         CursorX -= SquareSize;
+        if (!HighlightRest)
+            drawStripSquare(CursorX / SquareSize + 1);
         const auto back = currentSquare();
         drawCursorSquare(Yellow, back ? PuzzleRecord.entry(back->first, back->second) : std::uint8_t{0});
         return;
@@ -193,6 +261,8 @@ void TZpxSolveForm::FormKeyPress(char key)
         return;
     drawCursorSquare(BlankColor, outcome.letter);
     CursorX += SquareSize;
+    if (!HighlightRest)
+        drawStripSquare(CursorX / SquareSize);
     enterLetter(puzzleEdits(), {c, r}, outcome);
 }
 
@@ -205,6 +275,20 @@ bool TZpxSolveForm::goOnToNextWord(char key)
         return false;
     windowEvents().afterClueChosen(next, entryPosition(PuzzleRecord, next));
     return true;
+}
+
+void TZpxSolveForm::drawStripSquare(int k)
+{
+    const auto squares = answerSquares(PuzzleRecord, SelectedWord);
+    if (k < 0 || k >= static_cast<int>(squares.size()))
+        return;
+    {
+        QPainter painter(&Canvas);
+        painter.setFont(font());
+        const auto [c, r] = squares[k];
+        drawAnswerSquare(painter, k * SquareSize, stripBrush(k), PuzzleRecord.entry(c, r));
+    }
+    update(SolveGrid);
 }
 
 void TZpxSolveForm::drawCursorSquare(const QColor& brush, std::uint8_t letter)

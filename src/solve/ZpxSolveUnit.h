@@ -26,6 +26,9 @@ public:
 
     void ApplySettings();
     void ApplyScreenBounds();
+    // As wide as the word's strip and clue need, at least a small window,
+    // at most the screen.
+    void FitWidthToWord();
     // Opens the window on SelectedWord with `cursorSquares` squares before the
     // current one, or repaints it when it is open, and brings it to the front.
     void ShowWord(int cursorSquares);
@@ -52,9 +55,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Tab and Shift+Tab reach the keys: the solver jumps between words with them.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     void FormKeyDown(QKeyEvent* event);
+    // Tab and Shift+Tab, Left, Right, Home and End; false for any other key.
+    bool SolverMove(const QKeyEvent* event);
     void FormMouseDown();
     void SolveGridMouseDown(Qt::MouseButton button, int x);
     void SolveGridMouseUp();
@@ -68,11 +75,18 @@ private:
     // with an empty square, opened at that square; false when it stays refused.
     bool goOnToNextWord(char key);
     void drawAnswerSquare(QPainter& painter, int x, const QColor& brush, std::uint8_t letter);
+    // Draws answer square k from the record and shows it.
+    void drawStripSquare(int k);
     // Draws the answer square at CursorX and shows it.
     void drawCursorSquare(const QColor& brush, std::uint8_t letter);
 
+    // The brush of answer square k: yellow at the cursor and, with the
+    // preference "SOLVE HL", on to the end of the word.
+    QColor stripBrush(int k) const;
+
     QColor OutlineColor;
     QColor LetterColor;
+    bool HighlightRest = false;
     std::optional<std::pair<int, int>> Previewed;
 };
 

@@ -237,7 +237,7 @@ private slots:
         openPuzzle(dialogs, puzzleB, true);
         QCOMPARE(dialogs.fileRequests[1].title, QString("Open puzzle for solving"));
         QCOMPARE(Mode, std::uint8_t(ModeSolve));
-        QVERIFY(!ZpxMainForm->SavePuzzleAs1->isEnabled());
+        QVERIFY(ZpxMainForm->SavePuzzleAs1->isEnabled());
         QVERIFY(!ZpxMainForm->Special1->isEnabled());
         QVERIFY(!ZpxMainForm->SquaresBtn->isEnabled());
         QVERIFY(ZpxMainForm->SquaresBtn->toolTip().isEmpty());

@@ -1,6 +1,7 @@
 #include "solve/ScoreUnit.h"
 #include "solve/ZpxClockUnit.h"
 
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleFile.h"
 #include "core/ScreenMetricsUnit.h"
 #include "support/GridWindowFixture.h"
@@ -164,36 +165,54 @@ private slots:
         QVERIFY2(gridPaintsBeforeCard < 20, qPrintable(QString::number(gridPaintsBeforeCard)));
     }
 
-    void startOverEmptiesTheGridAndRewritesTheFile()
+    void startOverAsksThenEmptiesTheGridAndRewritesTheFile()
     {
         const QString path = testFolder() + QStringLiteral("/start-over.zpx");
         PuzzleFileName = path.toStdString();
-        editablePuzzleRecord() = entered(OneEmpty);
+        puzzleEdits().startFresh(entered(OneEmpty));
         savePuzzleFile(PuzzleFileName, PuzzleRecord);
         const QByteArray original = fileBytes(path);
-
-        // A failing write is reported, keeps the old file and the card, and leaves the puzzle modified.
         ScriptedDialogs dialogs;
-        CardSeen seen;
-        bool cardStayed = false;
-        whenCardShows([&cardStayed] {
-            {
-                const ScopedSaveFault diskFull(
-                    [](SaveStep step, const auto&) { return step == SaveStep::Write ? ENOSPC : 0; });
-                ScoreForm->StartOverBtn->click();
-            }
-            cardStayed = ScoreForm->isVisible();
-            ScoreForm->CancelBtn->click();
-        });
-        QCOMPARE(showCard(), std::optional(ScoreChoice::Nothing));
-        QVERIFY(cardStayed);
-        QCOMPARE(dialogs.messages.size(), 1);
-        QCOMPARE(dialogs.messages.last().text, QStringLiteral("Disk full"));
-        QCOMPARE(fileBytes(path), original);
-        QVERIFY(Modified);
-        QVERIFY(allEntriesEmpty(PuzzleRecord));
 
-        editablePuzzleRecord() = entered(OneEmpty);
+        // Starting over, with the card still open after each answer: No and a
+        // closed question keep the attempt; Yes with a failing write is reported,
+        // keeps the old file and leaves the puzzle modified.
+        struct Case {
+            Answer answer;
+            bool diskFull;
+            bool emptied;
+        };
+        for (const Case c : {Case{Answer::No, false, false}, Case{Answer::Cancel, false, false},
+                             Case{Answer::Yes, true, true}}) {
+            dialogs.answers = {c.answer};
+            bool cardStayed = false;
+            whenCardShows([&cardStayed, c] {
+                {
+                    const ScopedSaveFault diskFull([c](SaveStep step, const auto&) {
+                        return c.diskFull && step == SaveStep::Write ? ENOSPC : 0;
+                    });
+                    ScoreForm->StartOverBtn->click();
+                }
+                cardStayed = ScoreForm->isVisible();
+                ScoreForm->CancelBtn->click();
+            });
+            QCOMPARE(showCard(), std::optional(ScoreChoice::Nothing));
+            QVERIFY(cardStayed);
+            QCOMPARE(dialogs.messages.first().text,
+                     QStringLiteral("Clear every letter you have entered and start over?"));
+            QCOMPARE(dialogs.messages.first().buttons, MessageButtons::YesNo);
+            QCOMPARE(fileBytes(path), original);
+            QCOMPARE(allEntriesEmpty(PuzzleRecord), c.emptied);
+            QCOMPARE(Modified, c.emptied);
+            QCOMPARE(dialogs.messages.last().text,
+                     c.diskFull ? QStringLiteral("Disk full") : dialogs.messages.first().text);
+            dialogs.messages.clear();
+        }
+
+        // Yes empties the grid and writes the file; Undo brings the letters back.
+        puzzleEdits().startFresh(entered(OneEmpty));
+        CardSeen seen;
+        dialogs.answers = {Answer::Yes};
         QCOMPARE(score(&TScoreForm::StartOverBtn, seen), std::optional(ScoreChoice::Nothing));
         QVERIFY(!ScoreForm->isVisible());
         QVERIFY(allEntriesEmpty(PuzzleRecord));
@@ -203,6 +222,10 @@ private slots:
         QVERIFY(allEntriesEmpty(saved));
         QCOMPARE(readingOrder(saved), readingOrder(PuzzleRecord));
         QCOMPARE(saved.slotSquareRef(101), 101);
+        QCOMPARE(puzzleEdits().undoStep(), EditStep::StartOver);
+        puzzleEdits().undo();
+        QCOMPARE(PuzzleRecord.entry(1, 1), std::uint8_t('W'));
+        QVERIFY(Modified);
         PuzzleFileName.clear();
     }
 

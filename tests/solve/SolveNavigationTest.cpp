@@ -102,3 +102,17 @@ TEST(SolveNavigation, WordJumpsGoRoundAndSkipWordsWithoutLettersOrEmptySquares)
     const TPuzzleRecord empty = gridRecord({"AB"});
     EXPECT_EQ(adjacentWord(empty, 0, true), 0);
 }
+
+TEST(SolveNavigation, StripMovesStayWithinTheWord)
+{
+    struct Case { int from; StripMove move; int to; };
+    const Case cases[] = {
+        {2, StripMove::Left, 1},  {0, StripMove::Left, 0},  {2, StripMove::Right, 3}, {4, StripMove::Right, 4},
+        {3, StripMove::Home, 0},  {1, StripMove::End, 4},
+        // Just past the last square, or with no square current.
+        {5, StripMove::Left, 4},  {5, StripMove::Right, 0}, {31, StripMove::Left, 4}, {31, StripMove::Home, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(stripPosition(c.from, 5, c.move), c.to) << c.from << " move " << static_cast<int>(c.move);
+    EXPECT_EQ(stripPosition(3, 0, StripMove::End), 0);
+}

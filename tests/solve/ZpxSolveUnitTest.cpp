@@ -153,6 +153,56 @@ private slots:
         Modified = false;
     }
 
+    void tabArrowsAndTheClueListsLetters()
+    {
+        // Left, Right, Home and End move within the strip; Tab and Shift+Tab go round the words.
+        const int s = ZpxSolveForm->SquareSize;
+        clickListLine(clueList(), 0);
+        typeKeys({Qt::Key_Right, Qt::Key_Right});
+        QTest::keyClicks(ZpxSolveForm, "p");
+        QCOMPARE(PuzzleRecord.entry(3, 1), std::uint8_t('P'));
+        struct Move { Qt::Key key; Qt::KeyboardModifiers modifiers; int word; int cursor; };
+        const Move moves[] = {
+            {Qt::Key_Left, {}, 1, 2},  {Qt::Key_End, {}, 1, 4},         {Qt::Key_Right, {}, 1, 4},
+            {Qt::Key_Home, {}, 1, 0},  {Qt::Key_Tab, {}, 2, 0},         {Qt::Key_Tab, {}, 3, 0},
+            {Qt::Key_Tab, {}, 1, 0},   {Qt::Key_Backtab, Qt::ShiftModifier, 3, 0},
+        };
+        for (const Move& m : moves) {
+            QTest::keyClick(ZpxSolveForm, m.key, m.modifiers);
+            QCOMPARE(SelectedWord, m.word);
+            QCOMPARE(ZpxSolveForm->CursorX, m.cursor * s);
+        }
+        QCOMPARE(clueList()->currentRow(), 1);
+
+        // The window is as wide as its word needs: a long clue widens it, the next word narrows it again.
+        const int shortWidth = ZpxSolveForm->width();
+        QVERIFY(ZpxSolveForm->SolveGrid.right() + 3 < shortWidth);
+        editablePuzzleRecord().Clues[1].assign(std::string(30, 'W'));
+        QTest::keyClick(ZpxSolveForm, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(SelectedWord, 2);
+        QVERIFY(ZpxSolveForm->width() > shortWidth);
+        QVERIFY(ZpxSolveForm->ClueLbl->geometry().right() < ZpxSolveForm->width());
+        QTest::keyClick(ZpxSolveForm, Qt::Key_Tab);
+        QCOMPARE(ZpxSolveForm->width(), shortWidth);
+
+        // A letter typed in the clue list goes to the line's word at its first
+        // empty square, without the list jumping to a line starting with it.
+        QTest::keyClick(clueList(), Qt::Key_Up);
+        QTest::keyClicks(clueList(), "a");
+        QCOMPARE(SelectedWord, 1);
+        QCOMPARE(PuzzleRecord.entry(1, 1), std::uint8_t('A'));
+        QTest::keyClicks(clueList(), "w");
+        QCOMPARE(PuzzleRecord.entry(2, 1), std::uint8_t('W'));
+        QCOMPARE(clueList()->currentRow(), 0);
+
+        // With the solve window closed, the grid's cursor takes it.
+        QTest::mouseClick(ZpxGridForm, Qt::LeftButton, {}, QPoint(3 * ScreenSquare + 2, ScreenSquare + 2));
+        QVERIFY(!ZpxSolveForm->isVisible());
+        QTest::keyClicks(clueList(), "e");
+        QCOMPARE(PuzzleRecord.entry(4, 2), std::uint8_t('E'));
+        Modified = false;
+    }
+
     void gridRightButtonOpensTheSquaresLetterAndTheStripPreviewsIt()
     {
         QTest::mouseClick(ZpxGridForm, Qt::RightButton, {}, QPoint(2 * ScreenSquare + 2, ScreenSquare + 2));
@@ -163,11 +213,25 @@ private slots:
 
         const QRect strip = ZpxSolveForm->SolveGrid;
         const int s = ZpxSolveForm->SquareSize;
-        // The clicked letter is current: blank before it, yellow from it on.
+        // The clicked letter is current and yellow, blank before it; after it
+        // yellow with "SOLVE HL", blank without, also once a letter moved the cursor.
         const auto stripFill = [&](int k) { return ZpxSolveForm->canvas().pixelColor(strip.left() + k * s + 2, strip.top() + 2); };
-        QCOMPARE(stripFill(1), ZpxSolveForm->BlankColor);
-        QCOMPARE(stripFill(2), Yellow);
-        QCOMPARE(stripFill(4), Yellow);
+        for (const int highlight : {31, 0}) {
+            ZpxProcs->WriteSetting("SolveHLOn", highlight);
+            ZpxSolveForm->ApplySettings();
+            ZpxSolveForm->Repaint();
+            const QColor after = highlight == 0 ? Yellow : ZpxSolveForm->BlankColor;
+            QCOMPARE(stripFill(1), ZpxSolveForm->BlankColor);
+            QCOMPARE(stripFill(2), Yellow);
+            QCOMPARE(stripFill(4), after);
+            QTest::keyClick(ZpxSolveForm, Qt::Key_Return);
+            QCOMPARE(stripFill(2), ZpxSolveForm->BlankColor);
+            QCOMPARE(stripFill(3), Yellow);
+            QCOMPARE(stripFill(4), after);
+            QTest::keyClick(ZpxSolveForm, Qt::Key_Backspace);
+            QCOMPARE(stripFill(2), Yellow);
+            QCOMPARE(stripFill(3), after);
+        }
         QTest::mousePress(ZpxSolveForm, Qt::RightButton, {}, QPoint(strip.left() + 3 * s + 2, strip.top() + 2));
         QCOMPARE(ZpxSolveForm->CursorX, 3 * s);
         QCOMPARE(gridFill(4, 2), Yellow);

@@ -12,6 +12,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cerrno>
+#include <filesystem>
+
 namespace zpx::test {
 
 namespace {
@@ -131,6 +134,14 @@ void whenShown(QWidget* window, const std::function<void()>& answer)
             answer();
         else
             whenShown(window, answer);
+    });
+}
+
+ScopedSaveFault refuseSavesTo(const QString& path)
+{
+    return ScopedSaveFault([name = std::filesystem::path(path.toStdString()).filename()](
+                               SaveStep step, const std::filesystem::path& file) {
+        return step == SaveStep::Rename && file.filename() == name ? EACCES : 0;
     });
 }
 

@@ -4,6 +4,7 @@
 // of the sounds asked for.
 
 #include "core/DialogsUnit.h"
+#include "core/PuzzleFile.h"
 
 #include <QList>
 #include <QStringList>
@@ -67,6 +68,10 @@ QString testFolder();
 // Runs `answer` once `window` shows: a modal window may open only after a
 // wait (the celebration before the score card) has run.
 void whenShown(QWidget* window, const std::function<void()>& answer);
+
+// While the result lives, saving over the file at `path` fails as it does
+// where the user may not write (the tests may run as root, who always may).
+ScopedSaveFault refuseSavesTo(const QString& path);
 
 // Removes every stored setting.
 void clearSettings();
