@@ -9,7 +9,10 @@
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxProcsUnit.h"
 #include "solve/ClueLines.h"
+#include "core/PuzzleEdits.h"
+#include "core/SquareDrawingUnit.h"
 #include "solve/SolveNavigation.h"
+#include "solve/SolverChecks.h"
 #include "solve/SolverKeys.h"
 
 #include <QCloseEvent>
@@ -114,6 +117,14 @@ std::optional<std::pair<int, int>> TZpxSolveForm::currentSquare() const
     return squares[k];
 }
 
+std::optional<GridSquare> TZpxSolveForm::CurrentGridSquare() const
+{
+    if (!isVisible())
+        return std::nullopt;
+    const auto square = currentSquare();
+    return square ? std::optional(GridSquare{square->first, square->second}) : std::nullopt;
+}
+
 void TZpxSolveForm::FormPaint()
 {
     const int w = SelectedWord;
@@ -152,7 +163,17 @@ void TZpxSolveForm::SolveGridPaint(QPainter& painter)
         const int x = k * SquareSize;
         const auto [c, r] = squares[k];
         drawAnswerSquare(painter, x, x < CursorX ? BlankColor : Yellow, PuzzleRecord.entry(c, r));
+        drawSolverMarks(painter, x, {c, r});
     }
+}
+
+void TZpxSolveForm::drawSolverMarks(QPainter& painter, int x, GridSquare square)
+{
+    const QRect inside = QRect(SolveGrid.left() + x, SolveGrid.top(), SquareSize + 1, SquareSize).adjusted(1, 1, -1, -1);
+    if (showsRevealMark(PuzzleRecord, puzzleEdits().progress(), square))
+        drawRevealMark(painter, inside);
+    if (checkMarks().marked(PuzzleRecord, square))
+        drawCheckMark(painter, inside);
 }
 
 void TZpxSolveForm::keyPressEvent(QKeyEvent* event)

@@ -107,7 +107,7 @@ private slots:
         clickListLine(clueList(), 0);
         QCOMPARE(ZpxSolveForm->CursorX, 0);
         editablePuzzleRecord().entry(2, 1) = 'Q';
-        ZpxGridForm->SetSolverCheated(false);
+        QVERIFY(!ZpxGridForm->SolverCheated());
         // a: stored as A; Delete: clears Q; +: reveals P and cheats; Backspace: back
         // without erasing; Enter: keeps P; l e: the last two squares.
         QTest::keyClicks(ZpxSolveForm, "a");
