@@ -718,7 +718,7 @@ void TZpxMainForm::PuzzleLoaded()
 
     SelectedWord = 0;
     AutoclueForm->close();
-    // Every puzzle is timed afresh: the clock closes, and its next showing starts at zero.
+    // The clock closes with its puzzle; shown again, it shows the time kept with the new one.
     ZpxClockForm->hide();
 
     {

@@ -21,8 +21,6 @@ class TZpxClockForm : public QWidget {
 public:
     explicit TZpxClockForm(QWidget* parent = nullptr);
 
-    // The main window clicks this when a puzzle is opened for solving while the clock shows.
-    void ResetBtnClick();
     // A puzzle was opened or read again: the clock waits for the first letter.
     void StartSession();
     // The solver entered a letter: the first one of a session starts the count.
@@ -39,6 +37,7 @@ protected:
 private:
     void FormShow();
     void Timer1Timer();
+    void ResetBtnClick();
     void ClockBtnClick();
     void setPaused(bool paused);
     void showTime();
