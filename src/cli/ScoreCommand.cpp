@@ -35,7 +35,8 @@ int runScore(const Arguments& args)
 extern const Command ScoreCommand = {
     "score",
     "score FILE.zpx",
-    "score the entries against the answers: correct, the squares Show Errors would cross, and whether letters were revealed or the answers shown, as JSON",
+    "score the entries against the answers: correct, the squares Show Errors would cross, and whether the solver "
+    "revealed letters or showed the answers, as JSON",
     runScore,
 };
 

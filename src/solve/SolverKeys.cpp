@@ -43,7 +43,8 @@ void enterLetter(PuzzleEdits& edits, GridSquare square, const KeyOutcome& outcom
         revealSquares(edits, {square});
         return;
     }
-    edits.apply(EditStep::Entry, [&](TPuzzleRecord& record) { record.entry(square.column, square.row) = outcome.letter; });
+    edits.apply(EditStep::Entry,
+                [&](TPuzzleRecord& record) { record.entry(square.column, square.row) = outcome.letter; });
 }
 
 }  // namespace zpx

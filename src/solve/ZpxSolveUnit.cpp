@@ -169,7 +169,7 @@ void TZpxSolveForm::SolveGridPaint(QPainter& painter)
 
 void TZpxSolveForm::drawSolverMarks(QPainter& painter, int x, GridSquare square)
 {
-    const QRect inside = QRect(SolveGrid.left() + x, SolveGrid.top(), SquareSize + 1, SquareSize).adjusted(1, 1, -1, -1);
+    const QRect inside(SolveGrid.left() + x + 1, SolveGrid.top() + 1, SquareSize - 1, SquareSize - 2);
     if (showsRevealMark(PuzzleRecord, puzzleEdits().progress(), square))
         drawRevealMark(painter, inside);
     if (checkMarks().marked(PuzzleRecord, square))
