@@ -167,6 +167,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(encodeRecord(record) == asLoaded(input), "a load keeps every byte of the record");
 
     const std::span<const std::uint8_t> script = input.subspan(PuzzleFileSize);
+    // The same bytes read as a solver's progress: whatever they hold, it survives its own round trip.
+    const SolvingProgress progress = decodeTrailer(script);
+    require(decodeTrailer(encodeTrailer(progress)) == progress, "the solver's progress keeps every field");
     int selectedWord = 1;
     for (std::size_t at = 0; at + 4 <= script.size(); at += 4) {
         edit(record, selectedWord, &script[at]);

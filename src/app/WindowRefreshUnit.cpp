@@ -18,11 +18,16 @@
 #include "core/SharedState.h"
 #include "core/ZpxProcsUnit.h"
 #include "output/ZpxPrintUnit.h"
+#include "core/ZpxApplicationUnit.h"
+#include "solve/Scoring.h"
 #include "solve/SolveNavigation.h"
+#include "solve/SolverChecks.h"
+#include "solve/ZpxClockUnit.h"
 #include "solve/ZpxCluesUnit.h"
 #include "solve/ZpxSolveUnit.h"
 
 #include <QFileInfo>
+#include <QTimer>
 
 #include <algorithm>
 #include <set>
@@ -104,6 +109,33 @@ void refreshEntries(const PuzzleChange& change, bool& titleChanged)
         ZpxCluesForm->RebuildClueLine(word);
 }
 
+// A letter of the solver's own (typed or revealed, not undone or made again):
+// the first starts the clock, and the one that completes a correct solution
+// brings the score card, once the key that made it has been handled.
+void followSolverLetter(const PuzzleChange& change)
+{
+    const bool solverLetter = change.step == EditStep::Entry || change.step == EditStep::Reveal;
+    if (Mode != ModeSolve || change.origin != ChangeOrigin::Step || !solverLetter)
+        return;
+    if (ZpxClockForm)
+        ZpxClockForm->LetterEntered();
+    if (ZpxMainForm && puzzleCorrect(PuzzleRecord))
+        QTimer::singleShot(0, ZpxMainForm, [] {
+            runGuarded([] {
+                if (Mode == ModeSolve && puzzleCorrect(PuzzleRecord))
+                    ZpxMainForm->ScorePuzzle1Click();
+            });
+        });
+}
+
+// A new solving session: no check marks, the clock waiting for the first letter.
+void startSolvingSession()
+{
+    checkMarks().clear();
+    if (ZpxClockForm)
+        ZpxClockForm->StartSession();
+}
+
 }  // namespace
 
 void installWindowRefresh()
@@ -118,8 +150,6 @@ void TWindowRefresh::afterPuzzleChanged(const PuzzleChange& change)
     // A letter taken off a word leaves the Autoclue window's answer outdated.
     if (change.step == EditStep::RemoveLetter && !change.words.empty() && isShown(AutoclueForm))
         AutoclueForm->close();
-    if (change.step == EditStep::Reveal && !replayed && ZpxGridForm)
-        ZpxGridForm->SetSolverCheated(true);
 
     refreshGridSquares(change);
     bool titleChanged = change.gridSize || !change.words.empty();
@@ -130,8 +160,10 @@ void TWindowRefresh::afterPuzzleChanged(const PuzzleChange& change)
     if (isShown(AcrosticWinForm))
         for (const int word : change.words)
             AcrosticWinForm->RefreshWordLine(word);
-    if (replayed && isShown(ZpxSolveForm))
+    // A reveal marks its squares in the strip too.
+    if ((replayed || change.step == EditStep::Reveal) && isShown(ZpxSolveForm))
         ZpxSolveForm->Repaint();
+    followSolverLetter(change);
 
     for (const int word : change.clues) {
         if (isShown(DefListForm))
@@ -280,6 +312,7 @@ void TWindowRefresh::afterScanPick(int word)
 
 void TWindowRefresh::afterPuzzleLoaded()
 {
+    startSolvingSession();
     if (ZpxGridForm)
         ZpxGridForm->setWindowTitle(QFileInfo(QString::fromStdString(PuzzleFileName)).fileName());
     showAfresh(ZpxGridForm);
@@ -312,6 +345,7 @@ void TWindowRefresh::afterPuzzleLoaded()
 
 void TWindowRefresh::afterRevert()
 {
+    startSolvingSession();
     // The clue line would still show the clue as it was before the revert.
     if (isShown(AutoclueForm))
         AutoclueForm->close();
@@ -366,11 +400,6 @@ void TWindowRefresh::afterPreferencesSaved()
         DefListForm->ApplySettings();
     if (isShown(LettersDistForm))
         LettersDistForm->FormPaint();
-}
-
-bool TWindowRefresh::solverCheated()
-{
-    return ZpxGridForm && ZpxGridForm->SolverCheated();
 }
 
 }  // namespace zpx

@@ -28,7 +28,6 @@ public:
     void previewGridSquare(int column, int row, bool shown) override;
     void afterSolveWindowClosed() override;
     void celebrateSolvedPuzzle(std::function<void()> finished) override;
-    bool solverCheated() override;
     void afterPreferencesSaved() override;
 };
 

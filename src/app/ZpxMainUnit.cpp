@@ -46,6 +46,7 @@
 #include "output/ExportUnit.h"
 #include "output/ZpxPrintUnit.h"
 #include "solve/ScoreUnit.h"
+#include "solve/SolverChecks.h"
 #include "solve/ZpxClockUnit.h"
 #include "solve/ZpxCluesUnit.h"
 #include "solve/ZpxSolveUnit.h"
@@ -237,6 +238,18 @@ const std::vector<MenuTable>& menuTables()
         {&M::Edit1, "&Edit", EnableRule::Always,
          {{&M::Undo1, "&Undo", [](M& f) { f.Undo1Click(); }, EnableRule::Loaded, Qt::CTRL | Qt::Key_Z},
           {&M::Redo1, "&Redo", [](M& f) { f.Redo1Click(); }, EnableRule::Loaded, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}}},
+        {&M::Check1, "&Check", EnableRule::SolvingLoaded,
+         {{&M::CheckLetter1, "Check &Letter", [](M& f) { f.CheckClick(SolverScope::Letter); },
+           EnableRule::SolvingLoaded, Qt::CTRL | Qt::Key_K},
+          {&M::CheckWord1, "Check &Word", [](M& f) { f.CheckClick(SolverScope::Word); }, EnableRule::SolvingLoaded,
+           Qt::CTRL | Qt::SHIFT | Qt::Key_K},
+          {&M::CheckGrid1, "Check &Grid", [](M& f) { f.CheckClick(SolverScope::Grid); }, EnableRule::SolvingLoaded,
+           Qt::CTRL | Qt::Key_G},
+          {},
+          {&M::RevealLetter1, "&Reveal Letter", [](M& f) { f.RevealClick(SolverScope::Letter); },
+           EnableRule::SolvingLoaded, Qt::CTRL | Qt::Key_R},
+          {&M::RevealWord1, "Reveal W&ord", [](M& f) { f.RevealClick(SolverScope::Word); }, EnableRule::SolvingLoaded,
+           Qt::CTRL | Qt::SHIFT | Qt::Key_R}}},
         {&M::Options1, "&Options", EnableRule::Always,
          {{&M::ScorePuzzle1, "&Score Puzzle", [](M& f) { f.ScorePuzzle1Click(); }, EnableRule::SolvingLoaded},
           {&M::Clock1, "&Clock...", [](M& f) { f.Clock1Click(); }, EnableRule::Solving},
@@ -757,7 +770,7 @@ void TZpxMainForm::PuzzleLoaded()
 
     SelectedWord = 0;
     AutoclueForm->close();
-    // Every puzzle is timed afresh: the clock closes, and its next showing starts at zero.
+    // The clock closes with its puzzle; shown again, it shows the time kept with the new one.
     ZpxClockForm->hide();
 
     {
@@ -1027,6 +1040,30 @@ void TZpxMainForm::CheatBtnMouseUp()
 {
     ZpxGridForm->Repaint();
     ZpxTitleForm->Repaint();
+}
+
+std::optional<GridSquare> TZpxMainForm::currentSolverSquare() const
+{
+    if (ZpxSolveForm->isVisible())
+        if (const auto square = ZpxSolveForm->CurrentGridSquare())
+            return square;
+    return ZpxGridForm->cursorSquare();
+}
+
+void TZpxMainForm::CheckClick(SolverScope scope)
+{
+    const std::vector<GridSquare> squares = scopeSquares(PuzzleRecord, currentSolverSquare(), SelectedWord, scope);
+    if (checkMarks().check(PuzzleRecord, squares) == 0)
+        return;
+    for (const GridSquare square : squares)
+        ZpxGridForm->RefreshSquare(square.column, square.row);
+    if (ZpxSolveForm->isVisible())
+        ZpxSolveForm->Repaint();
+}
+
+void TZpxMainForm::RevealClick(SolverScope scope)
+{
+    revealSquares(puzzleEdits(), scopeSquares(PuzzleRecord, currentSolverSquare(), SelectedWord, scope));
 }
 
 void TZpxMainForm::ScorePuzzle1Click()

@@ -7,8 +7,11 @@
 
 #include <QMainWindow>
 
+#include "core/PuzzleRecord.h"
+
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -19,6 +22,8 @@ class QPrinter;
 class QToolButton;
 
 namespace zpx {
+
+enum class SolverScope;
 
 class TZpxMainForm : public QMainWindow {
     Q_OBJECT
@@ -70,6 +75,12 @@ public:
     QMenu* Edit1 = nullptr;
     QAction* Undo1 = nullptr;
     QAction* Redo1 = nullptr;
+    QMenu* Check1 = nullptr;
+    QAction* CheckLetter1 = nullptr;
+    QAction* CheckWord1 = nullptr;
+    QAction* CheckGrid1 = nullptr;
+    QAction* RevealLetter1 = nullptr;
+    QAction* RevealWord1 = nullptr;
     QMenu* Options1 = nullptr;
     QAction* ScorePuzzle1 = nullptr;
     QAction* Clock1 = nullptr;
@@ -146,6 +157,10 @@ public:
     void FillRemainingWords1Click();
     void Analysis1Click();
     void AutoArrange1Click();
+    // The solver's current letter, its word, or the whole grid: the wrong letters marked.
+    void CheckClick(SolverScope scope);
+    // The current letter or its word: the answers put in as one step.
+    void RevealClick(SolverScope scope);
     void ScorePuzzle1Click();
     void Clock1Click();
     void Print1Click();
@@ -192,6 +207,8 @@ private:
     void showHelpPage(const QString& page);
     // The solved puzzle's file goes to the recycle bin and its windows close; only a new load continues.
     void recycleSolvedPuzzle();
+    // The square the solver is at: the solve window's current square, else the grid's cursor.
+    std::optional<GridSquare> currentSolverSquare() const;
     // The author-title line of the puzzle just loaded or created, which later edits must keep.
     void rememberAuthorTitle();
     // The question after a failed save (`failure` says why): Save As... saves

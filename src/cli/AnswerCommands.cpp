@@ -85,11 +85,8 @@ int runFill(const Arguments& args)
     if (plan.status != FillStatus::Filled)
         return refuse(fillRefusalText(plan, limits));
     applyFill(*record, plan);
-    try {
-        savePuzzleFile(parsed.positional[0], *record);
-    } catch (const FileError& error) {
-        return refuse(error.what());
-    }
+    if (rewritePuzzleFile(parsed.positional[0], *record) != ExitOk)
+        return ExitRefused;
     for (const PlannedAnswer& answer : plan.answers)
         std::cout << wordLabel(answer.word) << ' ' << answer.text << '\n';
     if (plan.repeats > 0)

@@ -59,6 +59,19 @@ int writePuzzleFile(const std::string& out, const TPuzzleRecord& record)
     return ExitOk;
 }
 
+int rewritePuzzleFile(const std::string& path, const TPuzzleRecord& record)
+{
+    try {
+        TPuzzleRecord stored;
+        SolvingProgress progress;
+        loadPuzzleFile(path, stored, progress);
+        savePuzzleFile(path, record, progress);
+    } catch (const FileError& error) {
+        return refuse(error.what());
+    }
+    return ExitOk;
+}
+
 std::optional<TPuzzleRecord> loadOrRefuse(const std::string& path)
 {
     TPuzzleRecord record;

@@ -56,6 +56,10 @@ int refuse(std::string_view message);
 // Writes a new puzzle file: ExitOk, or the refusal "Cannot write OUT: why".
 int writePuzzleFile(const std::string& out, const TPuzzleRecord& record);
 
+// Writes `record` over the puzzle file at `path`, keeping the solver's
+// progress that follows the record there: ExitOk, or the refusal "why".
+int rewritePuzzleFile(const std::string& path, const TPuzzleRecord& record);
+
 // The puzzle file at `path`; nullopt after the program's message on stderr
 // when it cannot be read.
 std::optional<TPuzzleRecord> loadOrRefuse(const std::string& path);

@@ -36,16 +36,6 @@ std::optional<std::string> recordText(const std::string& utf8, const char* what)
     return text;
 }
 
-int saveOrRefuse(const std::string& path, const TPuzzleRecord& record)
-{
-    try {
-        savePuzzleFile(path, record);
-    } catch (const FileError& error) {
-        return refuse(error.what());
-    }
-    return ExitOk;
-}
-
 int runClue(const Arguments& args)
 {
     const std::vector<std::string> positional = positionalArguments(args, 2);
@@ -67,7 +57,7 @@ int runClue(const Arguments& args)
     // An unchanged clue leaves the file as it was.
     if (!storeClue(*record, *word, *clue))
         return ExitOk;
-    return saveOrRefuse(positional[0], *record);
+    return rewritePuzzleFile(positional[0], *record);
 }
 
 int runDefs(const Arguments& args)
@@ -93,7 +83,7 @@ int runByline(const Arguments& args)
     if (!byline)
         return ExitRefused;
     record->Byline.assign(*byline);
-    return saveOrRefuse(positional[0], *record);
+    return rewritePuzzleFile(positional[0], *record);
 }
 
 }  // namespace

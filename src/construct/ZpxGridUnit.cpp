@@ -11,6 +11,7 @@
 #include "core/ZpxProcsUnit.h"
 #include "solve/Scoring.h"
 #include "solve/SolveNavigation.h"
+#include "solve/SolverChecks.h"
 #include "solve/SolverKeys.h"
 
 #include <QDateTime>
@@ -116,7 +117,6 @@ void TZpxGridForm::ApplyScreenBounds()
 
 void TZpxGridForm::FormShow()
 {
-    Cheated = false;
     ApplySettings();
     ApplyScreenBounds();
     QString caption = windowTitle();
@@ -178,6 +178,7 @@ void TZpxGridForm::FormPaint()
                 painter.setPen(look.letterColor);
                 drawLetter(painter, x, y, look.letter);
             }
+            drawSolverMarks(painter, {c, r});
         }
     }
     painter.end();
@@ -238,6 +239,23 @@ void TZpxGridForm::drawSquare(QPainter& painter, GridSquare square, const QColor
         painter.setPen(letterColor);
         drawLetter(painter, rect.left(), rect.top(), letter);
     }
+    drawSolverMarks(painter, square);
+}
+
+void TZpxGridForm::drawSolverMarks(QPainter& painter, GridSquare square)
+{
+    if (!solving())
+        return;
+    const QRect inside = squareRect(square).adjusted(1, 1, -1, -1);
+    if (showsRevealMark(PuzzleRecord, puzzleEdits().progress(), square))
+        drawRevealMark(painter, inside);
+    if (checkMarks().marked(PuzzleRecord, square))
+        drawCheckMark(painter, inside);
+}
+
+bool TZpxGridForm::SolverCheated() const
+{
+    return puzzleEdits().progress().cheated();
 }
 
 std::uint8_t TZpxGridForm::shownLetter(GridSquare square) const
@@ -314,7 +332,7 @@ void TZpxGridForm::moveCursorTo(std::optional<GridSquare> square)
 
 void TZpxGridForm::ShowAnswers()
 {
-    Cheated = true;
+    puzzleEdits().noteAnswersShown();
     prepareGridCanvas();
     QPainter painter(&Canvas);
     painter.setFont(font());
@@ -486,8 +504,6 @@ void TZpxGridForm::EnterCharacter(char ch)
         StepBack();
     if (outcome.effect != KeyEffect::Store)
         return;
-    if (outcome.revealed)
-        Cheated = true;
     const auto next = advanceCursor(PuzzleRecord, *cursor, gridEditing());
     // The solver writes on over filled squares and rows; the new run needs its highlight then.
     const auto solverNext = solving() ? nextLetterSquare(PuzzleRecord, *cursor) : next;

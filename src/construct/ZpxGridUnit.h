@@ -49,10 +49,9 @@ public:
     // A key the solver typed elsewhere (the clue list), taken as if typed here.
     void TypeSolverKey(char key) { FormKeyPress(key); }
 
-    // Whether the solver revealed a letter or showed the answers since the
-    // grid was last shown for this puzzle.
-    bool SolverCheated() const { return Cheated; }
-    void SetSolverCheated(bool cheated) { Cheated = cheated; }
+    // Cheated: whether the solver revealed a letter or showed the answers,
+    // as the puzzle's kept progress remembers it.
+    bool SolverCheated() const;
 
     QColor FilledColor;
     QColor BlankColor;
@@ -99,7 +98,8 @@ private:
     };
     SquareLook squareLook(GridSquare square) const;
 
-    bool Cheated = false;
+    // A checked wrong letter and a revealed letter: marks over the square as drawn.
+    void drawSolverMarks(QPainter& painter, GridSquare square);
     void celebrationPass();
 
     // CursorPoint: the click that set the cursor or the square it moved to.

@@ -92,12 +92,47 @@ void PuzzleEdits::commit(EditStep step, const TPuzzleRecord& before, std::uint64
     }
 }
 
-void PuzzleEdits::startFresh(const TPuzzleRecord& record, Saved saved)
+void PuzzleEdits::startFresh(const TPuzzleRecord& record, Saved saved, const SolvingProgress& progress)
 {
     record_ = record;
+    progress_ = progress;
+    progressUnsaved_ = false;
     steps_.clear();
     current_ = 0;
     saved_ = saved == Saved::Yes ? 0 : -1;
+    followSavedState();
+    if (observer_)
+        observer_->historyChanged();
+}
+
+void PuzzleEdits::noteRevealed(const std::vector<GridSquare>& squares)
+{
+    if (squares.empty())
+        return;
+    for (const GridSquare square : squares)
+        progress_.reveal(square);
+    noteProgressChanged();
+}
+
+void PuzzleEdits::noteAnswersShown()
+{
+    progress_.answersShown = true;
+    noteProgressChanged();
+}
+
+void PuzzleEdits::addSolvingSecond()
+{
+    ++progress_.secondsSpent;
+}
+
+void PuzzleEdits::resetSolvingTime()
+{
+    progress_.secondsSpent = 0;
+}
+
+void PuzzleEdits::noteProgressChanged()
+{
+    progressUnsaved_ = true;
     followSavedState();
     if (observer_)
         observer_->historyChanged();
@@ -149,6 +184,7 @@ void PuzzleEdits::restore(const Step& step, bool undoing)
 void PuzzleEdits::markSaved()
 {
     saved_ = static_cast<std::ptrdiff_t>(current_);
+    progressUnsaved_ = false;
     followSavedState();
     if (observer_)
         observer_->historyChanged();
@@ -156,7 +192,7 @@ void PuzzleEdits::markSaved()
 
 void PuzzleEdits::followSavedState()
 {
-    modified_ = saved_ != static_cast<std::ptrdiff_t>(current_);
+    modified_ = saved_ != static_cast<std::ptrdiff_t>(current_) || progressUnsaved_;
 }
 
 PuzzleChange PuzzleEdits::describe(const Step& step, ChangeOrigin origin) const

@@ -10,6 +10,7 @@
 
 #include "core/PuzzleChange.h"
 #include "core/PuzzleRecord.h"
+#include "core/SolvingProgress.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -49,7 +50,17 @@ public:
     // A new puzzle in memory (load, revert, a new construction): its history
     // starts afresh. A puzzle not yet written to its file counts as modified.
     enum class Saved { Yes, NotYet };
-    void startFresh(const TPuzzleRecord& record, Saved saved = Saved::Yes);
+    void startFresh(const TPuzzleRecord& record, Saved saved = Saved::Yes, const SolvingProgress& progress = {});
+
+    // The solver's progress kept with the puzzle. It is no part of the undo
+    // history: a reveal undone takes the letter back, but the solver has seen
+    // it. A reveal or the answers shown make the puzzle modified until saved;
+    // the seconds spent go into the next save without making it modified.
+    const SolvingProgress& progress() const { return progress_; }
+    void noteRevealed(const std::vector<GridSquare>& squares);
+    void noteAnswersShown();
+    void addSolvingSecond();
+    void resetSolvingTime();
 
     // The byline, typed or set on the command line.
     void setByline(std::string_view cp1252);
@@ -83,11 +94,14 @@ private:
     void commit(EditStep step, const TPuzzleRecord& before, std::uint64_t mergeKey);
     void restore(const Step& step, bool undoing);
     void followSavedState();
+    void noteProgressChanged();
     PuzzleChange describe(const Step& step, ChangeOrigin origin) const;
 
     TPuzzleRecord& record_;
     bool& modified_;
     PuzzleObserver* observer_ = nullptr;
+    SolvingProgress progress_;
+    bool progressUnsaved_ = false;
     std::deque<Step> steps_;
     std::size_t current_ = 0;  // steps_[0, current_) are done
     // The history position that matches the file; none when that state was dropped.

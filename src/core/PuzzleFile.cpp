@@ -12,6 +12,7 @@
 #include <random>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -388,6 +389,16 @@ void loadPuzzleFile(const fs::path& path, TPuzzleRecord& record)
     record = decodeRecord(std::span(image.data(), length));
 }
 
+void loadPuzzleFile(const fs::path& path, TPuzzleRecord& record, SolvingProgress& progress)
+{
+    const OpenFile file(openOrdinaryFile(path));
+    std::vector<std::uint8_t> image(PuzzleFileSize + MaxTrailerSize);
+    const std::size_t length = readUpTo(file.get(), image);
+    const std::span<const std::uint8_t> bytes(image.data(), length);
+    record = decodeRecord(bytes);
+    progress = decodeTrailer(bytes.subspan(PuzzleFileSize));
+}
+
 std::string readWholeFile(const fs::path& path, std::size_t limit, const std::string& tooLong)
 {
     const OpenFile file(openOrdinaryFile(path));
@@ -403,6 +414,15 @@ void savePuzzleFile(const fs::path& path, const TPuzzleRecord& record)
 {
     const PuzzleImage image = encodeRecord(record);
     replaceFile(path, image, "puzzle");
+}
+
+void savePuzzleFile(const fs::path& path, const TPuzzleRecord& record, const SolvingProgress& progress)
+{
+    const PuzzleImage image = encodeRecord(record);
+    std::vector<std::uint8_t> bytes(image.begin(), image.end());
+    const std::vector<std::uint8_t> trailer = encodeTrailer(progress);
+    bytes.insert(bytes.end(), trailer.begin(), trailer.end());
+    replaceFile(path, bytes, "puzzle");
 }
 
 void saveFileAtomically(const fs::path& path, std::string_view bytes)

@@ -11,9 +11,12 @@
 //     9008  2430  Clues        30 × (length byte 0..80 + 80 characters)
 //    11438    81  Byline       length byte 0..80 + 80 characters
 //
-// Strings are Windows-1252. Only the first 11519 bytes of a longer file count.
+// Strings are Windows-1252. Only the first 11519 bytes of a longer file
+// count as the record; a solver's progress may follow them
+// (core/SolvingProgress), which readers of the record alone never see.
 
 #include "core/PuzzleRecord.h"
+#include "core/SolvingProgress.h"
 
 #include <array>
 #include <cstddef>
@@ -64,6 +67,9 @@ TPuzzleRecord decodeRecord(std::span<const std::uint8_t> image);
 // Reads a puzzle file; the record is only replaced after the read succeeded.
 // Only regular files are opened: a pipe or a device is refused at once.
 void loadPuzzleFile(const std::filesystem::path& path, TPuzzleRecord& record);
+// The same, with the solver's progress that follows the record; none when
+// the file holds no trailer, or a damaged one.
+void loadPuzzleFile(const std::filesystem::path& path, TPuzzleRecord& record, SolvingProgress& progress);
 
 // Reads a whole file of at most `limit` bytes, an imported puzzle: a file that
 // cannot be read fails as in loadPuzzleFile, a longer one with `tooLong`.
@@ -76,6 +82,9 @@ std::string readWholeFile(const std::filesystem::path& path, std::size_t limit, 
 // the file it points at is replaced and the link stays. A read-only puzzle
 // file is refused, as writing it in place would be.
 void savePuzzleFile(const std::filesystem::path& path, const TPuzzleRecord& record);
+// The same in one write with the solver's progress after the record; without
+// progress the file is the record alone.
+void savePuzzleFile(const std::filesystem::path& path, const TPuzzleRecord& record, const SolvingProgress& progress);
 
 // Replaces the file at `path` with `bytes` the same safe way: an export that
 // fails leaves no half-written file and keeps the one it would have replaced.

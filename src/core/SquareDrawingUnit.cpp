@@ -69,3 +69,28 @@ void applyPencilCursor(QWidget* window)
 }
 
 }  // namespace zpx
+
+namespace zpx {
+
+void drawCheckMark(QPainter& painter, const QRect& inside)
+{
+    const int inset = std::max(2, inside.width() / 8);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(CheckMarkColour, 2));
+    painter.drawLine(inside.left() + inset, inside.bottom() - inset, inside.right() - inset, inside.top() + inset);
+    painter.restore();
+}
+
+void drawRevealMark(QPainter& painter, const QRect& inside)
+{
+    const int side = std::max(4, inside.width() / 4);
+    const QPoint corner = inside.bottomRight() + QPoint(1, 1);
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(RevealMarkColour);
+    painter.drawPolygon(QPolygon({corner, corner - QPoint(side, 0), corner - QPoint(0, side)}));
+    painter.restore();
+}
+
+}  // namespace zpx

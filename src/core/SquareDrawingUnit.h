@@ -3,6 +3,7 @@
 // once per font, the record byte as a character, the letter font scaled to
 // the square size, and the pencil pointer.
 
+#include <QColor>
 #include <QFont>
 #include <QStaticText>
 
@@ -10,6 +11,7 @@
 #include <cstdint>
 
 class QPainter;
+class QRect;
 class QWidget;
 
 namespace zpx {
@@ -34,6 +36,14 @@ QChar letterChar(std::uint8_t letter);
 // The letter font for squares of the given size: the font settings, its size
 // scaled by square ÷ AutoSquare.
 QFont squareFont(int square);
+
+// The solver's marks over the inside of a square, letter and all: a red
+// slash through a letter a check found wrong, a blue corner at the foot of a
+// revealed letter.
+void drawCheckMark(QPainter& painter, const QRect& inside);
+void drawRevealMark(QPainter& painter, const QRect& inside);
+inline const QColor CheckMarkColour{0xFF, 0x00, 0x00};
+inline const QColor RevealMarkColour{0x00, 0x00, 0xFF};
 
 // The "PENCIL" pointer when "UseCursors" is 1, otherwise the default arrow.
 void applyPencilCursor(QWidget* window);

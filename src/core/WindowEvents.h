@@ -67,9 +67,6 @@ public:
     virtual void afterSolveWindowClosed() {}
     // The puzzle was scored correct: the grid celebrates, then `finished` shows the card.
     virtual void celebrateSolvedPuzzle(std::function<void()> finished) { finished(); }
-    // Whether the solver revealed a letter or showed the answers since the
-    // grid was last shown for this puzzle.
-    virtual bool solverCheated() { return false; }
 
     // The preferences were saved: every open window re-reads its look and repaints.
     virtual void afterPreferencesSaved() {}

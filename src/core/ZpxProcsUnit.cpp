@@ -38,11 +38,12 @@ void TZpxProcs::LoadPuzzle(const QString& path)
 {
     // Read whole before it replaces the puzzle in memory, so a damaged file changes nothing.
     TPuzzleRecord loaded;
+    SolvingProgress progress;
     if (isIpuzFileName(path.toStdString()))
         loadIpuzFile(path.toStdString(), loaded);
     else
-        loadPuzzleFile(path.toStdString(), loaded);
-    puzzleEdits().startFresh(loaded);
+        loadPuzzleFile(path.toStdString(), loaded, progress);
+    puzzleEdits().startFresh(loaded, PuzzleEdits::Saved::Yes, progress);
 }
 
 void TZpxProcs::SavePuzzle(const QString& path)
@@ -50,7 +51,7 @@ void TZpxProcs::SavePuzzle(const QString& path)
     // An imported ipuz is only read: the puzzle goes to a .zpx file of its own.
     if (isIpuzFileName(path.toStdString()))
         throw FileError("File access denied\nThe ipuz file is only read; save the puzzle under a .zpx name.");
-    savePuzzleFile(path.toStdString(), PuzzleRecord);
+    savePuzzleFile(path.toStdString(), PuzzleRecord, puzzleEdits().progress());
     puzzleEdits().markSaved();
 }
 

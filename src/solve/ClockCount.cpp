@@ -2,6 +2,11 @@
 
 namespace zpx {
 
+ClockCount ClockCount::after(std::uint32_t seconds)
+{
+    return {static_cast<int>(seconds % 3600), static_cast<int>(seconds / 3600 % 10)};
+}
+
 void ClockCount::tick()
 {
     if (Seconds < 3599) {
@@ -24,6 +29,12 @@ std::string ClockCount::text() const
     // which keeps their leading zeros.
     const std::string digits = std::to_string(Seconds / 60 * 100 + Seconds % 60 + 10000);
     return std::to_string(Hours) + ':' + digits.substr(1, 2) + ':' + digits.substr(3, 2);
+}
+
+std::string timeSpentLine(std::uint32_t seconds)
+{
+    const std::string minutesAndSeconds = ClockCount::after(seconds % 3600).text().substr(1);
+    return "Time: " + std::to_string(seconds / 3600) + minutesAndSeconds;
 }
 
 }  // namespace zpx

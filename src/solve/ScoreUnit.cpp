@@ -8,6 +8,7 @@
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "solve/ClockCount.h"
 #include "solve/Scoring.h"
 
 #include <QLabel>
@@ -97,6 +98,9 @@ TScoreForm::TScoreForm(QWidget* parent) : QDialog(parent, ToolWindowFlags | Qt::
     CheatLbl->setGeometry(12, 44, 260, 16);
     setTextColour(CheatLbl, Navy);
     CheatLbl->hide();
+    TimeLbl = bannerLabel(this, QString(), 11);
+    TimeLbl->setGeometry(12, 60, 260, 16);
+    setTextColour(TimeLbl, Navy);
 
     ShowErrsBtn = new QPushButton(QStringLiteral("Show &Errors"), this);
     StartOverBtn = new QPushButton(QStringLiteral("&Start Over"), this);
@@ -131,6 +135,7 @@ void TScoreForm::ShowModal(std::function<void(ScoreChoice)> chosen)
 
 bool TScoreForm::FormShow()
 {
+    TimeLbl->setText(QString::fromStdString(timeSpentLine(puzzleEdits().progress().secondsSpent)));
     if (puzzleCorrect(PuzzleRecord)) {
         if (SoundMode > 0)
             SoundFX->PlayWave2();
@@ -138,7 +143,7 @@ bool TScoreForm::FormShow()
         DeleteBtn->setEnabled(true);
         setTextColour(BannerLbl, Navy);
         BannerLbl->setText(QStringLiteral("CONGRATULATIONS!"));
-        CheatLbl->setVisible(windowEvents().solverCheated());
+        CheatLbl->setVisible(puzzleEdits().progress().cheated());
         return true;
     }
     ShowErrsBtn->setEnabled(true);

@@ -32,6 +32,8 @@ public:
     QLabel* Image1;
     QLabel* BannerLbl;
     QLabel* CheatLbl;
+    // The time spent on the puzzle, kept with it: "Time: 0:12:34".
+    QLabel* TimeLbl;
     QPushButton* ShowErrsBtn;
     QPushButton* StartOverBtn;
     QPushButton* DeleteBtn;

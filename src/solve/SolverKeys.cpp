@@ -1,5 +1,7 @@
 #include "solve/SolverKeys.h"
 
+#include "solve/SolverChecks.h"
+
 #include <cctype>
 
 namespace zpx {
@@ -37,7 +39,11 @@ void enterLetter(PuzzleEdits& edits, GridSquare square, const KeyOutcome& outcom
     if (outcome.effect != KeyEffect::Store || !edits.record().inGrid(square.column, square.row)
         || edits.record().isFilled(square.column, square.row))
         return;
-    edits.apply(outcome.revealed ? EditStep::Reveal : EditStep::Entry,
+    if (outcome.revealed) {
+        revealSquares(edits, {square});
+        return;
+    }
+    edits.apply(EditStep::Entry,
                 [&](TPuzzleRecord& record) { record.entry(square.column, square.row) = outcome.letter; });
 }
 

@@ -1,9 +1,13 @@
 #include "solve/ZpxClockUnit.h"
 
+#include "core/PuzzleEdits.h"
 #include "core/ScreenMetricsUnit.h"
+#include "core/WindowRoom.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
+#include "solve/Scoring.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
@@ -38,17 +42,27 @@ QPixmap resetGlyph(const QColor& colour)
     return glyph;
 }
 
-// Pause and continue in one: two bars beside a triangle.
-QPixmap clockGlyph()
+// While the clock runs the button offers a pause: two bars.
+QPixmap pauseGlyph()
+{
+    QPixmap glyph = emptyGlyph();
+    QPainter painter(&glyph);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawRect(QRectF(4, 3, 3, 10));
+    painter.drawRect(QRectF(9, 3, 3, 10));
+    return glyph;
+}
+
+// While it is paused the button offers to go on: a green triangle.
+QPixmap continueGlyph()
 {
     QPixmap glyph = emptyGlyph();
     QPainter painter(&glyph);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    painter.drawRect(QRectF(1, 3, 2, 10));
-    painter.drawRect(QRectF(5, 3, 2, 10));
-    painter.drawPolygon(QPolygonF({QPointF(9, 3), QPointF(15, 8), QPointF(9, 13)}));
+    painter.setBrush(QColor(0x00, 0x80, 0x00));
+    painter.drawPolygon(QPolygonF({QPointF(4, 2), QPointF(14, 8), QPointF(4, 14)}));
     return glyph;
 }
 
@@ -87,7 +101,6 @@ TZpxClockForm::TZpxClockForm(QWidget* parent)
 
     ClockBtn = new QToolButton(this);
     ClockBtn->setAutoRaise(true);
-    ClockBtn->setIcon(QIcon(clockGlyph()));
     ClockBtn->setGeometry(104, 20, 28, 18);
 
     Timer1 = new QTimer(this);
@@ -97,55 +110,86 @@ TZpxClockForm::TZpxClockForm(QWidget* parent)
     connectGuarded(ClockBtn, &QToolButton::clicked, this, [this] { ClockBtnClick(); });
     connectGuarded(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 
-    // The timer waits for the first showing.
-    ClockBtn->setToolTip(PauseHint);
-    ResetBtn->setToolTip(ResetHint);
+    setPaused(false);
     showTime();
 }
 
 void TZpxClockForm::FormShow()
 {
-    const QRect bounds = frameBounds(this, smallCaptionHeight());
-    setFrameBounds(this, QRect(screenWidth() - bounds.width() - 8, 4, bounds.width(), bounds.height()),
-                   smallCaptionHeight());
-    // Every showing starts a running clock from zero, whatever state it was hidden in.
-    setRunning(true);
-    Count.reset();
+    placeClearOfOtherWindows();
     showTime();
+}
+
+// At the top right of the screen, or the nearest place below or above that
+// leaves the program's other windows uncovered.
+void TZpxClockForm::placeClearOfOtherWindows()
+{
+    const int caption = smallCaptionHeight();
+    QRect bounds = frameBounds(this, caption);
+    bounds.moveTo(screenWidth() - bounds.width() - 8, 4);
+    std::vector<WindowBox> taken;
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible() && !window->isMinimized()) {
+            const QRect shown = window->frameGeometry();
+            taken.push_back({shown.left(), shown.top(), shown.width(), shown.height()});
+        }
+    bounds.moveTop(topLeavingRoom({bounds.left(), bounds.top(), bounds.width(), bounds.height()}, taken, 0,
+                                  screenHeight()));
+    setFrameBounds(this, bounds, caption);
+}
+
+void TZpxClockForm::StartSession()
+{
+    SessionStarted = false;
+    Timer1->stop();
+    setPaused(false);
+    showTime();
+}
+
+void TZpxClockForm::LetterEntered()
+{
+    if (SessionStarted)
+        return;
+    SessionStarted = true;
+    setPaused(Paused);
 }
 
 void TZpxClockForm::Timer1Timer()
 {
-    Count.tick();
+    // A solved puzzle keeps the time it was solved in.
+    if (!puzzleCorrect(puzzleEdits().record()))
+        puzzleEdits().addSolvingSecond();
     showTime();
 }
 
 void TZpxClockForm::ResetBtnClick()
 {
-    Count.reset();
+    puzzleEdits().resetSolvingTime();
     showTime();
 }
 
 void TZpxClockForm::ClockBtnClick()
 {
-    setRunning(!Timer1->isActive());
+    setPaused(!Paused);
 }
 
-void TZpxClockForm::setRunning(bool running)
+void TZpxClockForm::setPaused(bool paused)
 {
-    if (running)
+    Paused = paused;
+    if (SessionStarted && !paused)
         Timer1->start();
     else
         Timer1->stop();
-    ClockBtn->setToolTip(running ? PauseHint : ContinueHint);
+    ClockBtn->setIcon(QIcon(paused ? continueGlyph() : pauseGlyph()));
+    ClockBtn->setToolTip(paused ? ContinueHint : PauseHint);
     // Reset only while the clock runs; a disabled button offers no hint.
-    ResetBtn->setEnabled(running);
-    ResetBtn->setToolTip(running ? ResetHint : QString());
+    ResetBtn->setEnabled(!paused);
+    ResetBtn->setToolTip(paused ? QString() : ResetHint);
 }
 
 void TZpxClockForm::showTime()
 {
-    TimeLbl->setText(QString::fromStdString(Count.text()));
+    TimeLbl->setText(QString::fromStdString(ClockCount::after(puzzleEdits().progress().secondsSpent).text()));
 }
 
 void TZpxClockForm::showEvent(QShowEvent* event)

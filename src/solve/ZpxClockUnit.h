@@ -1,6 +1,9 @@
 #pragma once
-// The clock: the solving time in hours, minutes and seconds, paused and
-// continued with one button, set back to zero with the other.
+// The clock: the time spent solving the puzzle, in hours, minutes and
+// seconds, paused and continued with one button, set back to zero with the
+// other. It counts from the first letter of a solving session, whether its
+// window shows or not, and stops while the solution is correct; the time is
+// kept with the puzzle.
 
 #include "solve/ClockCount.h"
 
@@ -18,14 +21,15 @@ class TZpxClockForm : public QWidget {
 public:
     explicit TZpxClockForm(QWidget* parent = nullptr);
 
-    // The main window clicks this when a puzzle is opened for solving while the clock shows.
-    void ResetBtnClick();
+    // A puzzle was opened or read again: the clock waits for the first letter.
+    void StartSession();
+    // The solver entered a letter: the first one of a session starts the count.
+    void LetterEntered();
 
     QLabel* TimeLbl;
     QToolButton* ResetBtn;
     QToolButton* ClockBtn;
     QTimer* Timer1;
-    ClockCount Count;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -33,9 +37,14 @@ protected:
 private:
     void FormShow();
     void Timer1Timer();
+    void ResetBtnClick();
     void ClockBtnClick();
-    void setRunning(bool running);
+    void setPaused(bool paused);
     void showTime();
+    void placeClearOfOtherWindows();
+
+    bool SessionStarted = false;
+    bool Paused = false;
 };
 
 extern TZpxClockForm* ZpxClockForm;

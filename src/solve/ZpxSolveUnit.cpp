@@ -9,7 +9,10 @@
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxProcsUnit.h"
 #include "solve/ClueLines.h"
+#include "core/PuzzleEdits.h"
+#include "core/SquareDrawingUnit.h"
 #include "solve/SolveNavigation.h"
+#include "solve/SolverChecks.h"
 #include "solve/SolverKeys.h"
 
 #include <QCloseEvent>
@@ -141,6 +144,14 @@ std::optional<std::pair<int, int>> TZpxSolveForm::currentSquare() const
     return squares[k];
 }
 
+std::optional<GridSquare> TZpxSolveForm::CurrentGridSquare() const
+{
+    if (!isVisible())
+        return std::nullopt;
+    const auto square = currentSquare();
+    return square ? std::optional(GridSquare{square->first, square->second}) : std::nullopt;
+}
+
 void TZpxSolveForm::FormPaint()
 {
     const int w = SelectedWord;
@@ -179,6 +190,7 @@ void TZpxSolveForm::SolveGridPaint(QPainter& painter)
         const int x = k * SquareSize;
         const auto [c, r] = squares[k];
         drawAnswerSquare(painter, x, stripBrush(k), PuzzleRecord.entry(c, r));
+        drawSolverMarks(painter, x, {c, r});
     }
 }
 
@@ -188,6 +200,15 @@ QColor TZpxSolveForm::stripBrush(int k) const
     if (x == CursorX || (HighlightRest && x > CursorX))
         return Yellow;
     return BlankColor;
+}
+
+void TZpxSolveForm::drawSolverMarks(QPainter& painter, int x, GridSquare square)
+{
+    const QRect inside(SolveGrid.left() + x + 1, SolveGrid.top() + 1, SquareSize - 1, SquareSize - 2);
+    if (showsRevealMark(PuzzleRecord, puzzleEdits().progress(), square))
+        drawRevealMark(painter, inside);
+    if (checkMarks().marked(PuzzleRecord, square))
+        drawCheckMark(painter, inside);
 }
 
 void TZpxSolveForm::keyPressEvent(QKeyEvent* event)
@@ -287,6 +308,7 @@ void TZpxSolveForm::drawStripSquare(int k)
         painter.setFont(font());
         const auto [c, r] = squares[k];
         drawAnswerSquare(painter, k * SquareSize, stripBrush(k), PuzzleRecord.entry(c, r));
+        drawSolverMarks(painter, k * SquareSize, {c, r});
     }
     update(SolveGrid);
 }

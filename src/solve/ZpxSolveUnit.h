@@ -6,6 +6,7 @@
 // in means no square is current.
 
 #include "core/CanvasFormUnit.h"
+#include "core/PuzzleRecord.h"
 
 #include <QColor>
 #include <QRect>
@@ -34,6 +35,8 @@ public:
     void ShowWord(int cursorSquares);
     // No square is current: the cursor stands past the longest word.
     void ClearCursor();
+    // The grid square of the current answer square; nullopt when none is current.
+    std::optional<GridSquare> CurrentGridSquare() const;
     // A key typed in the window, as a character: letters, space, Enter (13), Backspace (8), "+", Escape (27).
     void FormKeyPress(char key);
 
@@ -77,6 +80,8 @@ private:
     void drawAnswerSquare(QPainter& painter, int x, const QColor& brush, std::uint8_t letter);
     // Draws answer square k from the record and shows it.
     void drawStripSquare(int k);
+    // The grid's marks of a checked wrong letter or a revealed letter, on the answer square at x.
+    void drawSolverMarks(QPainter& painter, int x, GridSquare square);
     // Draws the answer square at CursorX and shows it.
     void drawCursorSquare(const QColor& brush, std::uint8_t letter);
 

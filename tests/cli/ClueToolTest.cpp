@@ -72,3 +72,21 @@ TEST_F(ClueTool, RefusedTextsAndWordsLeaveTheFileAsItWas)
     EXPECT_EQ(run({"clue", file, "C"}).err, "The puzzle has no acrostic word C.\n");
     EXPECT_EQ(run({"defs", path("missing.zpx")}).exitCode, 1);
 }
+
+TEST_F(ClueTool, StoringATextKeepsTheSolversProgress)
+{
+    const std::string file = puzzle();
+    TPuzzleRecord record;
+    SolvingProgress progress;
+    loadPuzzleFile(file, record, progress);
+    progress.reveal({2, 1});
+    progress.secondsSpent = 90;
+    savePuzzleFile(file, record, progress);
+    for (const std::vector<std::string>& store : {std::vector<std::string>{"clue", file, "A", "Fruit"},
+                                                 std::vector<std::string>{"byline", file, "Anon"}}) {
+        EXPECT_EQ(run(store).exitCode, 0);
+        SolvingProgress kept;
+        loadPuzzleFile(file, record, kept);
+        EXPECT_EQ(kept, progress) << store[0];
+    }
+}

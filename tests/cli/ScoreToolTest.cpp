@@ -33,9 +33,9 @@ TEST_F(ScoreTool, PrintsTheVerdictAndTheWrongSquaresRowByRow)
         const char* row2;
         const char* json;
     } cases[] = {
-        {"DOG.", ".CAT", "{\"correct\": true, \"errors\": []}\n"},
-        {"DOG.", ".CA.", "{\"correct\": false, \"errors\": [[4, 2]]}\n"},
-        {"BOX.", ".CUT", "{\"correct\": false, \"errors\": [[1, 1], [3, 1], [3, 2]]}\n"},
+        {"DOG.", ".CAT", "{\"correct\": true, \"errors\": [], \"cheated\": false}\n"},
+        {"DOG.", ".CA.", "{\"correct\": false, \"errors\": [[4, 2]], \"cheated\": false}\n"},
+        {"BOX.", ".CUT", "{\"correct\": false, \"errors\": [[1, 1], [3, 1], [3, 2]], \"cheated\": false}\n"},
     };
     for (const auto& [row1, row2, json] : cases) {
         const ToolRun score = runLine("score " + puzzleWith(row1, row2));
@@ -53,4 +53,23 @@ TEST_F(ScoreTool, RefusesWhatIsNotAPuzzle)
     EXPECT_EQ(refused.err, "Puzzle not in Zephyrtrace format or is corrupt.\n");
     EXPECT_TRUE(refused.out.empty());
     EXPECT_EQ(runLine("score").exitCode, 2);
+}
+
+TEST_F(ScoreTool, SaysWhetherTheSolverRevealedLettersOrShowedTheAnswers)
+{
+    TPuzzleRecord record = test::gridRecord({"DOG#", "#CAT"});
+    SolvingProgress revealed;
+    revealed.reveal({2, 1});
+    SolvingProgress shown;
+    shown.answersShown = true;
+    SolvingProgress timedOnly;
+    timedOnly.secondsSpent = 60;
+    const std::pair<SolvingProgress, const char*> cases[] = {
+        {revealed, "true"}, {shown, "true"}, {timedOnly, "false"}};
+    for (const auto& [progress, cheated] : cases) {
+        const std::string path = (dir / "kept.zpx").string();
+        savePuzzleFile(path, record, progress);
+        const ToolRun score = runLine("score '" + path + "'");
+        EXPECT_NE(score.out.find(std::string("\"cheated\": ") + cheated + "}"), std::string::npos) << score.out;
+    }
 }

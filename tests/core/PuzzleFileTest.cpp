@@ -379,3 +379,99 @@ TEST_F(PuzzleFileFixture, SavesThatCannotHappenSayWhy)
     EXPECT_EQ(names(), (std::set<std::string>{"folder.zpx", "locked", "shared"}));
     EXPECT_TRUE(fs::is_empty(dir / "locked"));
 }
+
+namespace {
+
+SolvingProgress someProgress()
+{
+    SolvingProgress progress;
+    progress.reveal({3, 2});
+    progress.reveal({31, 21});
+    progress.secondsSpent = 754;
+    return progress;
+}
+
+}  // namespace
+
+TEST_F(PuzzleFileFixture, ProgressFollowsTheRecordAndOnlyWhenThereIsSome)
+{
+    const PuzzleImage image = handBuiltImage();
+    TPuzzleRecord record;
+    loadPuzzleFile(write("source.zpx", {image.begin(), image.end()}), record);
+
+    // Nothing to keep: the record alone, byte for byte.
+    savePuzzleFile(dir / "none.zpx", record, SolvingProgress{});
+    EXPECT_EQ(read(dir / "none.zpx"), std::vector<std::uint8_t>(image.begin(), image.end()));
+
+    const SolvingProgress kept = someProgress();
+    savePuzzleFile(dir / "kept.zpx", record, kept);
+    const std::vector<std::uint8_t> bytes = read(dir / "kept.zpx");
+    ASSERT_EQ(bytes.size(), PuzzleFileSize + TrailerSize);
+    // Offsets written out: the tag, version 1, length 99, the bit of cell (3, 2) = 43, the seconds.
+    EXPECT_EQ(std::string(bytes.begin() + PuzzleFileSize, bytes.begin() + PuzzleFileSize + 4), "ZPXP");
+    EXPECT_EQ(bytes[PuzzleFileSize + 4], 1);
+    EXPECT_EQ(bytes[PuzzleFileSize + 6], 99);
+    EXPECT_EQ(bytes[PuzzleFileSize + 8 + 43 / 8], 1 << (43 % 8));
+    EXPECT_EQ(bytes[PuzzleFileSize + 91] | bytes[PuzzleFileSize + 92] << 8, 754);
+
+    TPuzzleRecord reread;
+    SolvingProgress progress;
+    loadPuzzleFile(dir / "kept.zpx", reread, progress);
+    EXPECT_EQ(progress, kept);
+    EXPECT_EQ(encodeRecord(reread), image);
+    // A reader of the record alone sees the same record.
+    TPuzzleRecord recordOnly;
+    loadPuzzleFile(dir / "kept.zpx", recordOnly);
+    EXPECT_EQ(encodeRecord(recordOnly), image);
+}
+
+TEST_F(PuzzleFileFixture, DamagedOrForeignTrailersReadAsNoProgressAndKeepTheRecord)
+{
+    const PuzzleImage image = handBuiltImage();
+    TPuzzleRecord record;
+    loadPuzzleFile(write("source.zpx", {image.begin(), image.end()}), record);
+    savePuzzleFile(dir / "kept.zpx", record, someProgress());
+    const std::vector<std::uint8_t> good = read(dir / "kept.zpx");
+    const std::size_t at = PuzzleFileSize;
+
+    using Damage = std::function<void(std::vector<std::uint8_t>&)>;
+    const std::pair<const char*, Damage> cases[] = {
+        {"cut short", [&](auto& b) { b.resize(at + TrailerSize - 1); }},
+        {"other bytes", [&](auto& b) { b.resize(at + 5000, 0xAA); std::fill(b.begin() + at, b.end(), 0xAA); }},
+        {"wrong tag", [&](auto& b) { b[at] = 'Q'; }},
+        {"version 0", [&](auto& b) { b[at + 4] = 0; }},
+        {"length too small", [&](auto& b) { b[at + 6] = 98; }},
+        {"length past the end", [&](auto& b) { b[at + 6] = 100; }},
+        {"a flipped bit", [&](auto& b) { b[at + 91] ^= 0x10; }},
+        {"a wrong checksum", [&](auto& b) { b.back() ^= 0xFF; }},
+    };
+    for (const auto& [what, damage] : cases) {
+        std::vector<std::uint8_t> bytes = good;
+        damage(bytes);
+        TPuzzleRecord reread;
+        SolvingProgress progress = someProgress();
+        loadPuzzleFile(write("damaged.zpx", bytes), reread, progress);
+        EXPECT_TRUE(progress.empty()) << what;
+        EXPECT_EQ(encodeRecord(reread), image) << what;
+    }
+}
+
+TEST(SolvingProgress, ALaterVersionWithMoreFieldsIsReadForTheFieldsKnown)
+{
+    std::vector<std::uint8_t> trailer = encodeTrailer(someProgress());
+    trailer.resize(TrailerSize - 4);
+    trailer.insert(trailer.end(), {7, 7, 7});
+    trailer[TrailerOffset::Version] = 2;
+    trailer[TrailerOffset::Length] = static_cast<std::uint8_t>(trailer.size() + 4);
+    // CRC-32 of the bytes before the checksum, computed here by the textbook bitwise rule.
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (const std::uint8_t byte : trailer) {
+        crc ^= byte;
+        for (int bit = 0; bit < 8; ++bit)
+            crc = crc & 1 ? (crc >> 1) ^ 0xEDB88320 : crc >> 1;
+    }
+    crc = ~crc;
+    for (int i = 0; i < 4; ++i)
+        trailer.push_back(static_cast<std::uint8_t>(crc >> (8 * i)));
+    EXPECT_EQ(decodeTrailer(trailer), someProgress());
+}

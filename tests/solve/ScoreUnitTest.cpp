@@ -138,7 +138,7 @@ private slots:
         QVERIFY2(gridPaintsBeforeCard >= 20, qPrintable(QString::number(gridPaintsBeforeCard)));
 
         // A revealed letter leaves the verdict but adds the note; silence plays nothing.
-        ZpxGridForm->SetSolverCheated(true);
+        puzzleEdits().noteAnswersShown();
         SoundMode = 0;
         QCOMPARE(score(&TScoreForm::CancelBtn, seen), std::optional(ScoreChoice::Nothing));
         QCOMPARE(seen.banner, QStringLiteral("CONGRATULATIONS!"));
@@ -148,7 +148,7 @@ private slots:
 
     void oneEmptySquareIsIncorrect()
     {
-        ZpxGridForm->SetSolverCheated(true);
+        puzzleEdits().noteAnswersShown();
         CardSeen seen;
         QCOMPARE(score(&TScoreForm::CancelBtn, seen), std::optional(ScoreChoice::Nothing));
         QVERIFY(seen.cheatShown);
@@ -229,25 +229,47 @@ private slots:
         PuzzleFileName.clear();
     }
 
-    void clockShowsAtTheTopRightRunningFromZero()
+    void clockCountsFromTheFirstLetterClearOfTheGrid()
     {
+        editablePuzzleRecord() = entered(OneEmpty);
+        ZpxClockForm->StartSession();
         ZpxClockForm->show();
         QVERIFY(QTest::qWaitForWindowExposed(ZpxClockForm));
-        const QRect bounds = frameBounds(ZpxClockForm, smallCaptionHeight());
-        QCOMPARE(bounds.topLeft(), QPoint(screenWidth() - bounds.width() - 8, 4));
+        QVERIFY(!ZpxClockForm->frameGeometry().intersects(ZpxGridForm->frameGeometry()));
         QCOMPARE(ZpxClockForm->TimeLbl->text(), QStringLiteral("0:00:00"));
-        QTRY_COMPARE(ZpxClockForm->TimeLbl->text(), QStringLiteral("0:00:01"));
+        QVERIFY(!ZpxClockForm->Timer1->isActive());
+
+        // The count is the puzzle's: it runs on from the time kept, and the card shows it.
+        puzzleEdits().resetSolvingTime();
+        for (int second = 0; second < 3599; ++second)
+            puzzleEdits().addSolvingSecond();
+        ZpxClockForm->LetterEntered();
+        QVERIFY(ZpxClockForm->Timer1->isActive());
+        QTRY_COMPARE(ZpxClockForm->TimeLbl->text(), QStringLiteral("1:00:00"));
+        whenCardShows([] {
+            QCOMPARE(ScoreForm->TimeLbl->text(), QStringLiteral("Time: 1:00:00"));
+            ScoreForm->CancelBtn->click();
+        });
+        QCOMPARE(showCard(), std::optional(ScoreChoice::Nothing));
+
+        // A correct solution stops the count; Reset sets it back to zero.
+        editablePuzzleRecord() = entered(Solved);
+        QTest::qWait(1100);
+        QCOMPARE(puzzleEdits().progress().secondsSpent, 3600u);
         ZpxClockForm->ResetBtn->click();
         QCOMPARE(ZpxClockForm->TimeLbl->text(), QStringLiteral("0:00:00"));
-        QVERIFY(ZpxClockForm->Timer1->isActive());
+        QCOMPARE(puzzleEdits().progress().secondsSpent, 0u);
         ZpxClockForm->hide();
     }
 
-    void pauseAndContinue()
+    void pauseAndContinueLookDifferent()
     {
+        ZpxClockForm->StartSession();
+        ZpxClockForm->LetterEntered();
         ZpxClockForm->show();
         QToolButton* const clock = ZpxClockForm->ClockBtn;
         QToolButton* const reset = ZpxClockForm->ResetBtn;
+        const auto look = [clock] { return clock->icon().pixmap(16, 16).toImage(); };
         const auto expectRunning = [&](bool running) {
             QCOMPARE(ZpxClockForm->Timer1->isActive(), running);
             QCOMPARE(clock->toolTip(), running ? QStringLiteral("Pause clock") : QStringLiteral("Continue clock"));
@@ -255,23 +277,19 @@ private slots:
             QCOMPARE(reset->toolTip(), running ? QStringLiteral("Reset clock") : QString());
         };
         expectRunning(true);
+        const QImage pauseLook = look();
         clock->click();
         expectRunning(false);
+        QVERIFY(look() != pauseLook);
 
-        // Opening a puzzle resets the count and leaves a paused clock paused.
-        ZpxClockForm->Count.Seconds = 125;
-        ZpxClockForm->ResetBtnClick();
-        QCOMPARE(ZpxClockForm->Count.Seconds, 0);
-        expectRunning(false);
-
-        clock->click();
-        expectRunning(true);
-
-        // Hidden while paused, it comes back running.
-        clock->click();
+        // Hidden while paused, it stays paused; a new session runs from its first letter.
         ZpxClockForm->hide();
         ZpxClockForm->show();
+        expectRunning(false);
+        ZpxClockForm->StartSession();
+        ZpxClockForm->LetterEntered();
         expectRunning(true);
+        QCOMPARE(look(), pauseLook);
         ZpxClockForm->hide();
     }
 };

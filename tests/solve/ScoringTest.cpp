@@ -64,18 +64,25 @@ TEST(Scoring, StartOverEmptiesEveryEntryAndKeepsTheAnswers)
 
 TEST(ClockCount, ShowsHoursMinutesAndSecondsAndWrapsAfterTenHours)
 {
+    // The score card's line does not wrap.
     const struct {
         int ticks;
         const char* text;
+        const char* cardLine;
     } cases[] = {
-        {0, "0:00:00"},    {9, "0:00:09"},    {61, "0:01:01"},   {3599, "0:59:59"}, {3600, "1:00:00"},
-        {3723, "1:02:03"}, {35999, "9:59:59"}, {36000, "0:00:00"}, {39723, "1:02:03"},
+        {0, "0:00:00", "Time: 0:00:00"},       {9, "0:00:09", "Time: 0:00:09"},
+        {61, "0:01:01", "Time: 0:01:01"},      {3599, "0:59:59", "Time: 0:59:59"},
+        {3600, "1:00:00", "Time: 1:00:00"},    {3723, "1:02:03", "Time: 1:02:03"},
+        {35999, "9:59:59", "Time: 9:59:59"},   {36000, "0:00:00", "Time: 10:00:00"},
+        {39723, "1:02:03", "Time: 11:02:03"},
     };
-    for (const auto& [ticks, text] : cases) {
+    for (const auto& [ticks, text, cardLine] : cases) {
         ClockCount count;
         for (int i = 0; i < ticks; ++i)
             count.tick();
         EXPECT_EQ(count.text(), text) << ticks << " ticks";
+        EXPECT_EQ(ClockCount::after(static_cast<std::uint32_t>(ticks)).text(), text) << ticks;
+        EXPECT_EQ(timeSpentLine(static_cast<std::uint32_t>(ticks)), cardLine);
         count.reset();
         EXPECT_EQ(count.text(), "0:00:00");
     }

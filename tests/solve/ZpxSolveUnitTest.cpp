@@ -7,6 +7,7 @@
 #include "core/PuzzleFile.h"
 #include "core/ZpxProcsUnit.h"
 #include "solve/ScoreUnit.h"
+#include "solve/ZpxClockUnit.h"
 #include "solve/ZpxCluesUnit.h"
 #include "solve/ZpxSolveUnit.h"
 #include "support/GridWindowFixture.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -107,7 +109,7 @@ private slots:
         clickListLine(clueList(), 0);
         QCOMPARE(ZpxSolveForm->CursorX, 0);
         editablePuzzleRecord().entry(2, 1) = 'Q';
-        ZpxGridForm->SetSolverCheated(false);
+        QVERIFY(!ZpxGridForm->SolverCheated());
         // a: stored as A; Delete: clears Q; +: reveals P and cheats; Backspace: back
         // without erasing; Enter: keeps P; l e: the last two squares.
         QTest::keyClicks(ZpxSolveForm, "a");
@@ -272,6 +274,58 @@ private slots:
         QVERIFY(ZpxMainForm->AutoArrange1->isEnabled());
         QVERIFY(ZpxProcs->ReadSetting("CurrentPuzzle", QString()).isEmpty());
         QVERIFY(!Modified);
+    }
+
+    void checksAndRevealsMarkTheirSquaresAndTheLastLetterScores()
+    {
+        const auto gridMark = [](int c, int r, const QColor& colour) {
+            return pixelsOf(ZpxGridForm->canvas(), gridSquareInside(c, r), colour) > 0;
+        };
+        const auto stripMark = [](int k, const QColor& colour) {
+            const int s = ZpxSolveForm->SquareSize;
+            const QRect square = ZpxSolveForm->SolveGrid.adjusted(k * s + 1, 1, 0, -1);
+            return pixelsOf(ZpxSolveForm->canvas(), QRect(square.topLeft(), QSize(s - 1, s - 2)), colour) > 0;
+        };
+        QVERIFY(ZpxMainForm->Check1->isEnabled());
+        QVERIFY(!ZpxClockForm->Timer1->isActive());
+
+        // A X P in word A: the first letter starts the clock; Check Word marks X alone, in the grid and the strip.
+        clickListLine(clueList(), 0);
+        QTest::keyClicks(ZpxSolveForm, "axp");
+        QVERIFY(ZpxClockForm->Timer1->isActive());
+        ZpxMainForm->CheckWord1->trigger();
+        QVERIFY(gridMark(2, 1, CheckMarkColour));
+        QVERIFY(stripMark(1, CheckMarkColour));
+        for (const auto& [c, r] : {std::pair(1, 1), std::pair(3, 1), std::pair(4, 1)})
+            QVERIFY(!gridMark(c, r, CheckMarkColour));
+        QVERIFY(!stripMark(0, CheckMarkColour));
+
+        // Reveal Letter puts L into the current square, one step, marked; the cheat is noted.
+        ZpxMainForm->RevealLetter1->trigger();
+        QCOMPARE(PuzzleRecord.entry(4, 1), std::uint8_t('L'));
+        QCOMPARE(ZpxMainForm->Undo1->text(), QStringLiteral("&Undo Reveal"));
+        QVERIFY(gridMark(4, 1, RevealMarkColour));
+        QVERIFY(stripMark(3, RevealMarkColour));
+        QVERIFY(ZpxGridForm->SolverCheated());
+
+        // Writing over the wrong letter clears its mark; the last right letter shows the card by itself.
+        QTest::mouseClick(ZpxGridForm, Qt::LeftButton, {}, gridSquareInside(2, 1).center());
+        QTest::keyClicks(ZpxGridForm, "p");
+        QVERIFY(!gridMark(2, 1, CheckMarkColour));
+        QTest::mouseClick(ZpxGridForm, Qt::LeftButton, {}, gridSquareInside(5, 1).center());
+        QTest::keyClicks(ZpxGridForm, "epietree");
+        QVERIFY(!ScoreForm->isVisible());
+        QString banner;
+        bool cheatShown = false;
+        whenShown(ScoreForm, [&] {
+            banner = ScoreForm->BannerLbl->text();
+            cheatShown = ScoreForm->CheatLbl->isVisible();
+            ScoreForm->CancelBtn->click();
+        });
+        QTest::keyClicks(ZpxGridForm, "s");
+        QTRY_COMPARE_WITH_TIMEOUT(banner, QStringLiteral("CONGRATULATIONS!"), 10000);
+        QVERIFY(cheatShown);
+        Modified = false;
     }
 };
 

@@ -5,6 +5,7 @@
 #include "support/RecordBuilder.h"
 #include "construct/ZpxGridUnit.h"
 #include "construct/ZpxTitleUnit.h"
+#include "core/PuzzleEdits.h"
 #include "core/PuzzleRecord.h"
 #include "core/SharedState.h"
 #include "core/WindowStyleUnit.h"
@@ -30,10 +31,9 @@ inline void createConstructionWindows()
 // Loads `record` in `mode` and shows both windows as a puzzle load does.
 inline void showPuzzle(const TPuzzleRecord& record, std::uint8_t mode)
 {
-    editablePuzzleRecord() = record;
+    puzzleEdits().startFresh(record);
     Mode = mode;
     SelectedWord = 0;
-    Modified = false;
     ZpxGridForm->hide();
     ZpxTitleForm->hide();
     ZpxGridForm->setWindowTitle(QStringLiteral("Sample.zpx"));
