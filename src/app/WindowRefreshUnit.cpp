@@ -85,8 +85,17 @@ void refreshGridSquares(const PuzzleChange& change)
         ZpxGridForm->RefreshSquare(square.column, square.row);
 }
 
-// The solver's entries changed: the clue lines of their words follow, and
-// the author-title row when a first letter changed.
+// The grid and the author-title window mark the solver's place.
+void followSolverPlace()
+{
+    if (ZpxGridForm)
+        ZpxGridForm->FollowSolverPlace();
+    if (ZpxTitleForm)
+        ZpxTitleForm->FollowSolverPlace();
+}
+
+// The solver's entries changed: the clue lines of their words follow, the
+// author-title row when a first letter changed, and the solve window's strip.
 void refreshEntries(const PuzzleChange& change, bool& titleChanged)
 {
     std::set<int> words;
@@ -96,6 +105,8 @@ void refreshEntries(const PuzzleChange& change, bool& titleChanged)
         if (const auto slot = PuzzleRecord.slotAt(square.column, square.row)) {
             words.insert(slot->word);
             titleChanged = titleChanged || slot->position == 1;
+            if (slot->word == SelectedWord && isShown(ZpxSolveForm))
+                ZpxSolveForm->RefreshAnswerSquare(square.column, square.row);
         }
     }
     if (!ZpxCluesForm)
@@ -164,6 +175,7 @@ void TWindowRefresh::afterClueChosen(int word, int cursorSquares)
         ZpxCluesForm->SelectWordLine(word);
     if (ZpxSolveForm)
         ZpxSolveForm->ShowWord(cursorSquares);
+    followSolverPlace();
 }
 
 void TWindowRefresh::afterGridClueRequest(int column, int row)
@@ -191,10 +203,28 @@ void TWindowRefresh::previewGridSquare(int column, int row, bool shown)
         ZpxGridForm->PreviewSquare(column, row, shown);
 }
 
+void TWindowRefresh::afterSolverPlaceMoved()
+{
+    followSolverPlace();
+}
+
+void TWindowRefresh::afterGridSquareChosen()
+{
+    followSolverPlace();
+    if (ZpxCluesForm)
+        ZpxCluesForm->SelectWordLine(SelectedWord);
+    if (ZpxSolveForm && SelectedWord != 0)
+        ZpxSolveForm->FollowGridSquare();
+    else if (ZpxSolveForm)
+        ZpxSolveForm->hide();
+}
+
 void TWindowRefresh::afterSolveWindowClosed()
 {
+    CurrentSquare = 0;
     if (ZpxTitleForm)
         ZpxTitleForm->ClearSelection();
+    followSolverPlace();
 }
 
 void TWindowRefresh::afterWordSelected(int word)
@@ -266,6 +296,7 @@ void TWindowRefresh::afterScanPick(int word)
 
 void TWindowRefresh::afterPuzzleLoaded()
 {
+    CurrentSquare = 0;
     if (ZpxGridForm)
         ZpxGridForm->setWindowTitle(QFileInfo(QString::fromStdString(PuzzleFileName)).fileName());
     showAfresh(ZpxGridForm);
@@ -301,6 +332,7 @@ void TWindowRefresh::afterRevert()
     // The clue line would still show the clue as it was before the revert.
     if (isShown(AutoclueForm))
         AutoclueForm->close();
+    CurrentSquare = 0;
     if (ZpxGridForm)
         ZpxGridForm->ClearCursor();
     repaintGrid();

@@ -25,6 +25,8 @@ public:
     void solverKeyWithoutGridCursor(char key) override;
     void beforeGridClick() override;
     void previewGridSquare(int column, int row, bool shown) override;
+    void afterSolverPlaceMoved() override;
+    void afterGridSquareChosen() override;
     void afterSolveWindowClosed() override;
     void celebrateSolvedPuzzle(std::function<void()> finished) override;
     bool solverCheated() override;

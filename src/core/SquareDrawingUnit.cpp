@@ -1,6 +1,7 @@
 #include "core/SquareDrawingUnit.h"
 
 #include "core/Cp1252.h"
+#include "core/PuzzleRecord.h"
 #include "core/ResourcesUnit.h"
 #include "core/SettingsFormats.h"
 #include "core/SettingsLookUnit.h"
@@ -10,6 +11,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QWidget>
+#include <QtMath>
 
 #include <algorithm>
 #include <string>
@@ -45,6 +47,62 @@ void SquareLetters::draw(QPainter& painter, int left, int top, int square, int t
     }
     if (widths[letter] > 0)
         painter.drawStaticText(left + (square - widths[letter]) / 2, top + textTop, texts[letter]);
+}
+
+namespace {
+
+// Below this the ink blurs into dots; the letter keeps the lower part of the square.
+constexpr int LegibleInkPixels = 7;
+// The ink keeps off the square's border line by this much.
+constexpr int InkMargin = 2;
+
+QStaticText preparedText(const QString& text, const QFont& font)
+{
+    QStaticText prepared(text);
+    prepared.setTextFormat(Qt::PlainText);
+    prepared.prepare(QTransform(), font);
+    return prepared;
+}
+
+}  // namespace
+
+void SquareInk::setFont(int square, int widestNumber, bool doubleLabels)
+{
+    QFont chosen(QStringLiteral("Arial"));
+    const QString widest = QString(QString::number(std::max(1, widestNumber)).size(), QLatin1Char('8'))
+                           + (doubleLabels ? QStringLiteral(" bb") : QStringLiteral(" W"));
+    int pixels = std::max(LegibleInkPixels, square * 3 / 10);
+    for (;; --pixels) {
+        chosen.setPixelSize(pixels);
+        if (pixels == LegibleInkPixels || QFontMetrics(chosen).horizontalAdvance(widest) + 2 * InkMargin <= square)
+            break;
+    }
+    if (chosen == font)
+        return;
+    font = chosen;
+    inkHeight = InkMargin + QFontMetrics(font).height();
+    numbers.clear();
+    for (int word = 1; word <= MaxWords; ++word) {
+        labels[word] = preparedText(QString::fromStdString(wordLabel(word)), font);
+        labelWidths[word] = qCeil(labels[word].size().width());
+    }
+}
+
+const QStaticText& SquareInk::numberText(int number)
+{
+    if (static_cast<int>(numbers.size()) <= number)
+        numbers.resize(number + 1);
+    if (numbers[number].text().isEmpty())
+        numbers[number] = preparedText(QString::number(number), font);
+    return numbers[number];
+}
+
+void SquareInk::draw(QPainter& painter, int left, int top, int square, int number, int word)
+{
+    painter.setFont(font);
+    painter.drawStaticText(left + InkMargin, top + InkMargin, numberText(number));
+    if (word >= 1 && word <= MaxWords)
+        painter.drawStaticText(left + square - InkMargin - labelWidths[word], top + InkMargin, labels[word]);
 }
 
 QFont squareFont(int square)

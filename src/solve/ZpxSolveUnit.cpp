@@ -93,6 +93,55 @@ void TZpxSolveForm::ShowWord(int cursorSquares)
         show();
     raise();
     activateWindow();
+    publishPlace();
+}
+
+void TZpxSolveForm::FollowGridSquare()
+{
+    const auto squares = answerSquares(PuzzleRecord, SelectedWord);
+    const auto at = std::find(squares.begin(), squares.end(), std::pair(CurrentSquare / 100, CurrentSquare % 100));
+    const int k = at != squares.end() ? static_cast<int>(at - squares.begin()) : NoSquare;
+    CursorX = k * std::max(1, static_cast<int>(AutoSquare));
+    if (!isVisible()) {
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
+        return;
+    }
+    // Within the word it shows, only the strip changes.
+    if (ShownWord == SelectedWord && !Canvas.isNull()) {
+        {
+            QPainter painter(&Canvas);
+            SolveGridPaint(painter);
+        }
+        update(SolveGrid);
+        return;
+    }
+    Repaint();
+}
+
+void TZpxSolveForm::RefreshAnswerSquare(int column, int row)
+{
+    if (!isVisible() || Canvas.isNull())
+        return;
+    const auto squares = answerSquares(PuzzleRecord, SelectedWord);
+    const auto at = std::find(squares.begin(), squares.end(), std::pair(column, row));
+    if (at == squares.end())
+        return;
+    const int x = static_cast<int>(at - squares.begin()) * SquareSize;
+    {
+        QPainter painter(&Canvas);
+        painter.setFont(font());
+        drawAnswerSquare(painter, x, x < CursorX ? BlankColor : Yellow, PuzzleRecord.entry(column, row));
+    }
+    update(SolveGrid);
+}
+
+void TZpxSolveForm::publishPlace()
+{
+    const auto square = currentSquare();
+    CurrentSquare = square ? squareRef(square->first, square->second) : 0;
+    windowEvents().afterSolverPlaceMoved();
 }
 
 void TZpxSolveForm::FormResize()
@@ -117,6 +166,7 @@ std::optional<std::pair<int, int>> TZpxSolveForm::currentSquare() const
 void TZpxSolveForm::FormPaint()
 {
     const int w = SelectedWord;
+    ShownWord = w;
     if (w >= 1 && w <= MaxWords)
         setWindowTitle(QStringLiteral("Acrostic Clue ") + QString::fromStdString(wordLabel(w)));
     const int s = std::max(1, SquareSize);
@@ -187,12 +237,14 @@ void TZpxSolveForm::FormKeyPress(char key)
         CursorX -= SquareSize;
         const auto back = currentSquare();
         drawCursorSquare(Yellow, back ? PuzzleRecord.entry(back->first, back->second) : std::uint8_t{0});
+        publishPlace();
         return;
     }
     if (outcome.effect != KeyEffect::Store)
         return;
     drawCursorSquare(BlankColor, outcome.letter);
     CursorX += SquareSize;
+    publishPlace();
     enterLetter(puzzleEdits(), {c, r}, outcome);
 }
 
@@ -230,6 +282,7 @@ void TZpxSolveForm::FormMouseDown()
 {
     ClearCursor();
     Repaint();
+    publishPlace();
 }
 
 void TZpxSolveForm::ClearCursor()
@@ -241,6 +294,7 @@ void TZpxSolveForm::SolveGridMouseDown(Qt::MouseButton button, int x)
 {
     CursorX = SquareSize * (x / std::max(1, SquareSize));
     Repaint();
+    publishPlace();
     if (button != Qt::RightButton)
         return;
     Previewed = currentSquare();

@@ -29,6 +29,11 @@ public:
     // Opens the window on SelectedWord with `cursorSquares` squares before the
     // current one, or repaints it when it is open, and brings it to the front.
     void ShowWord(int cursorSquares);
+    // Shows SelectedWord at the solver's current square, chosen in the grid,
+    // and leaves the keys with the grid.
+    void FollowGridSquare();
+    // Draws again the answer square of grid square (column, row), when the strip shows it.
+    void RefreshAnswerSquare(int column, int row);
     // No square is current: the cursor stands past the longest word.
     void ClearCursor();
     // A key typed in the window, as a character: letters, space, Enter (13), Backspace (8), "+", Escape (27).
@@ -67,6 +72,8 @@ private:
     // A key typed just after the word's last square goes on to the next word
     // with an empty square, opened at that square; false when it stays refused.
     bool goOnToNextWord(char key);
+    // The grid and the author-title window mark the current square as the strip has it.
+    void publishPlace();
     void drawAnswerSquare(QPainter& painter, int x, const QColor& brush, std::uint8_t letter);
     // Draws the answer square at CursorX and shows it.
     void drawCursorSquare(const QColor& brush, std::uint8_t letter);
@@ -74,6 +81,8 @@ private:
     QColor OutlineColor;
     QColor LetterColor;
     std::optional<std::pair<int, int>> Previewed;
+    // The word the window was last painted for.
+    int ShownWord = 0;
 };
 
 extern TZpxSolveForm* ZpxSolveForm;

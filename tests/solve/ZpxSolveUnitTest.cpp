@@ -90,7 +90,7 @@ private slots:
         // Typing in the grid rebuilds the line of the square's word too.
         ZpxGridForm->activateWindow();
         QTest::mouseClick(ZpxGridForm, Qt::LeftButton, {}, QPoint(ScreenSquare + 2, 2));
-        QVERIFY(!ZpxSolveForm->isVisible());
+        QCOMPARE(SelectedWord, 1);
         QTest::keyClicks(ZpxGridForm, "P");
         QCOMPARE(listLines(clueList()).at(0), QString("Fruit     __ P __ __ __ "));
         Modified = false;
@@ -168,11 +168,18 @@ private slots:
         QCOMPARE(stripFill(1), ZpxSolveForm->BlankColor);
         QCOMPARE(stripFill(2), Yellow);
         QCOMPARE(stripFill(4), Yellow);
-        QTest::mousePress(ZpxSolveForm, Qt::RightButton, {}, QPoint(strip.left() + 3 * s + 2, strip.top() + 2));
+        // The previewed square comes back exactly as the grid draws it: number, label, tint and frame.
+        const QPoint fourth(strip.left() + 3 * s + 2, strip.top() + 2);
+        QTest::mouseClick(ZpxSolveForm, Qt::LeftButton, {}, fourth);
+        const QRect square = gridSquareInside(4, 2);
+        const QImage drawn = ZpxGridForm->canvas().copy(square);
+        QTest::mousePress(ZpxSolveForm, Qt::RightButton, {}, fourth);
         QCOMPARE(ZpxSolveForm->CursorX, 3 * s);
         QCOMPARE(gridFill(4, 2), Yellow);
-        QTest::mouseRelease(ZpxSolveForm, Qt::RightButton, {}, QPoint(strip.left() + 3 * s + 2, strip.top() + 2));
-        QCOMPARE(gridFill(4, 2), QColor(Qt::white));
+        QTest::mouseRelease(ZpxSolveForm, Qt::RightButton, {}, fourth);
+        QCOMPARE(ZpxGridForm->canvas().copy(square), drawn);
+        ZpxGridForm->Repaint();
+        QCOMPARE(ZpxGridForm->canvas().copy(square), drawn);
     }
 
     void scorePuzzleShowsErrorsOrRecyclesTheSolvedPuzzle()
