@@ -182,6 +182,57 @@ private slots:
         QCOMPARE(ZpxGridForm->canvas().copy(square), drawn);
     }
 
+    void gridStripAndCluesShareTheSolversPlace()
+    {
+        const auto framed = [](const QImage& canvas, const QRect& inside) {
+            return canvas.pixelColor(inside.topLeft()) == SolverMarks::CurrentFrame;
+        };
+        const auto gridFramed = [&](int c, int r) { return framed(ZpxGridForm->canvas(), gridSquareInside(c, r)); };
+        const auto tinted = [](int c, int r) { return gridFill(c, r) == SolverMarks::WordTint; };
+        const auto titleSquare = [](int word) { return squareInside((word - 1) * AuthorTitleSquare, 0, AuthorTitleSquare); };
+        const int s = ZpxSolveForm->SquareSize;
+        const auto stripPoint = [&](int k) { return ZpxSolveForm->SolveGrid.topLeft() + QPoint(k * s + 2, 2); };
+
+        // A grid click on C's fourth letter: its clue line, the solve window's word and square follow.
+        QTest::mouseClick(ZpxGridForm, Qt::LeftButton, {}, QPoint(3 * ScreenSquare + 2, ScreenSquare + 2));
+        QCOMPARE(SelectedWord, 3);
+        QCOMPARE(clueList()->currentRow(), 1);
+        QVERIFY(ZpxSolveForm->isVisible());
+        QCOMPARE(ZpxSolveForm->windowTitle(), QString("Acrostic Clue C"));
+        QCOMPARE(ZpxSolveForm->CursorX, 3 * s);
+        QVERIFY(gridFramed(4, 2));
+        QVERIFY(tinted(1, 2));
+        QVERIFY(!tinted(1, 1));
+        QCOMPARE(fillOf(ZpxTitleForm->canvas(), titleSquare(3)), Yellow);
+
+        // Typing in the grid moves the frame and the strip's square; the strip shows the letter.
+        QTest::keyClicks(ZpxGridForm, "e");
+        QCOMPARE(PuzzleRecord.entry(4, 2), std::uint8_t('E'));
+        QCOMPARE(ZpxSolveForm->CursorX, 4 * s);
+        QVERIFY(gridFramed(5, 2));
+        QVERIFY(!gridFramed(4, 2));
+        const QRect fourth(stripPoint(3) - QPoint(1, 1), QSize(s - 1, s - 1));
+        QVERIFY(letterPixels(ZpxSolveForm->canvas(), fourth, Qt::black) > 0);
+
+        // Choosing a clue marks its word, and its first empty square, in the grid and the author-title row.
+        clickListLine(clueList(), 0);
+        for (int c = 1; c <= 5; ++c)
+            QVERIFY(tinted(c, 1));
+        QVERIFY(!tinted(1, 2));
+        QVERIFY(!gridFramed(5, 2));
+        QVERIFY(gridFramed(1, 1));
+        QCOMPARE(fillOf(ZpxTitleForm->canvas(), titleSquare(1)), Yellow);
+        QCOMPARE(fillOf(ZpxTitleForm->canvas(), titleSquare(3)), ZpxTitleForm->BlankColor);
+        QVERIFY(framed(ZpxTitleForm->canvas(), titleSquare(1)));
+
+        // A square chosen in the strip is framed in the grid instead.
+        QTest::mouseClick(ZpxSolveForm, Qt::LeftButton, {}, stripPoint(2));
+        QVERIFY(gridFramed(3, 1));
+        QVERIFY(!gridFramed(1, 1));
+        QVERIFY(!framed(ZpxTitleForm->canvas(), titleSquare(1)));
+        Modified = false;
+    }
+
     void scorePuzzleShowsErrorsOrRecyclesTheSolvedPuzzle()
     {
         QVERIFY(ZpxMainForm->ScorePuzzle1->isEnabled());
