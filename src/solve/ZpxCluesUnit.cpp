@@ -11,6 +11,7 @@
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "solve/ClueLineDrawingUnit.h"
 #include "solve/ClueLines.h"
 #include "solve/SolveNavigation.h"
 
@@ -26,8 +27,6 @@ TZpxCluesForm* ZpxCluesForm = nullptr;
 
 namespace {
 
-constexpr int ItemHeight = 17;
-
 QString lineText(int word)
 {
     return QString::fromStdString(cp1252ToUtf8(clueLine(PuzzleRecord, word)));
@@ -35,13 +34,15 @@ QString lineText(int word)
 
 }  // namespace
 
-TZpxCluesForm::TZpxCluesForm(QWidget* parent) : QWidget(parent, ToolWindowFlags), ClueList(new QListWidget(this))
+TZpxCluesForm::TZpxCluesForm(QWidget* parent)
+    : QWidget(parent, ToolWindowFlags), ClueList(new QListWidget(this)), LineDrawing(new TClueLineDrawing(ClueList))
 {
     setWindowTitle(QStringLiteral("Clues"));
     QFont listFont(QStringLiteral("Times New Roman"));
     listFont.setPixelSize(15);
     ClueList->setFont(listFont);
-    ClueList->setUniformItemSizes(true);
+    // Lines are as long as their answers, with room for the square numbers under the blanks.
+    ClueList->setItemDelegate(LineDrawing);
     ClueList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -99,10 +100,11 @@ void TZpxCluesForm::FormShow()
 void TZpxCluesForm::FillClueList()
 {
     ClueList->clear();
+    LineDrawing->PuzzleShown();
     LineWords = clueWords(PuzzleRecord);
     for (const int word : LineWords) {
         auto* item = new QListWidgetItem(lineText(word), ClueList);
-        item->setSizeHint(QSize(item->sizeHint().width(), ItemHeight));
+        item->setData(ClueWordRole, word);
     }
     SelectWordLine(SelectedWord);
 }

@@ -12,6 +12,8 @@ class QListWidget;
 
 namespace zpx {
 
+class TClueLineDrawing;
+
 class TZpxCluesForm : public QWidget {
     Q_OBJECT
 
@@ -34,6 +36,7 @@ public:
     QListWidget* ClueList;
     int LetterIndex = 0;
     std::vector<int> LineWords;
+    TClueLineDrawing* LineDrawing;
 
 protected:
     void showEvent(QShowEvent* event) override;
