@@ -95,8 +95,8 @@ void followSolverPlace()
 }
 
 // The solver's entries changed: the clue lines of their words follow, the
-// author-title row when a first letter changed, and the solve window's strip.
-void refreshEntries(const PuzzleChange& change, bool& titleChanged)
+// author-title square of a first letter, and the solve window's strip.
+void refreshEntries(const PuzzleChange& change)
 {
     std::set<int> words;
     for (const GridSquare square : change.squares) {
@@ -104,7 +104,8 @@ void refreshEntries(const PuzzleChange& change, bool& titleChanged)
             continue;
         if (const auto slot = PuzzleRecord.slotAt(square.column, square.row)) {
             words.insert(slot->word);
-            titleChanged = titleChanged || slot->position == 1;
+            if (slot->position == 1 && ZpxTitleForm)
+                ZpxTitleForm->RefreshWordSquare(slot->word);
             if (slot->word == SelectedWord && isShown(ZpxSolveForm))
                 ZpxSolveForm->RefreshAnswerSquare(square.column, square.row);
         }
@@ -133,10 +134,9 @@ void TWindowRefresh::afterPuzzleChanged(const PuzzleChange& change)
         ZpxGridForm->SetSolverCheated(true);
 
     refreshGridSquares(change);
-    bool titleChanged = change.gridSize || !change.words.empty();
     if (Mode == ModeSolve)
-        refreshEntries(change, titleChanged);
-    if (titleChanged)
+        refreshEntries(change);
+    if (change.gridSize || !change.words.empty())
         repaintTitle();
     if (isShown(AcrosticWinForm))
         for (const int word : change.words)

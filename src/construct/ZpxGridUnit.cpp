@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QTimer>
 
 #include <algorithm>
@@ -225,6 +226,18 @@ void TZpxGridForm::prepareSquareInk()
     Ink.setFont(ScreenSquare, letterSquares, doubleLabels);
     const int letterHeight = QFontMetrics(font()).height();
     LetterTop = std::max(TextTop, std::min(ScreenSquare - letterHeight, (ScreenSquare + Ink.height() - letterHeight) / 2));
+
+    InkLayer = QImage(Canvas.size(), QImage::Format_ARGB32_Premultiplied);
+    InkLayer.fill(Qt::transparent);
+    QPainter ink(&InkLayer);
+    ink.setPen(InkColour);
+    for (int r = 1; r <= PuzzleRecord.height(); ++r)
+        for (int c = 1; c <= PuzzleRecord.width(); ++c)
+            if (!PuzzleRecord.isFilled(c, r)) {
+                const auto slot = PuzzleRecord.slotAt(c, r);
+                Ink.draw(ink, (c - 1) * ScreenSquare, (r - 1) * ScreenSquare, ScreenSquare, Numbers.at(c, r),
+                         slot ? slot->word : 0);
+            }
 }
 
 QColor TZpxGridForm::solveSquareFill(GridSquare square) const
@@ -236,24 +249,13 @@ QColor TZpxGridForm::solveSquareFill(GridSquare square) const
 void TZpxGridForm::drawSolveSquare(QPainter& painter, GridSquare square, const QColor& fill)
 {
     const QRect rect = squareRect(square);
-    const int s = ScreenSquare;
     painter.fillRect(rect, FilledColor);
     const QRect inside = rect.adjusted(1, 1, -1, -1);
     painter.fillRect(inside, fill);
-    if (squareRef(square.column, square.row) == CurrentSquare) {
-        const int f = SolverMarks::FrameWidth;
-        const QColor& frame = SolverMarks::CurrentFrame;
-        painter.fillRect(inside.left(), inside.top(), inside.width(), f, frame);
-        painter.fillRect(inside.left(), inside.bottom() - f + 1, inside.width(), f, frame);
-        painter.fillRect(inside.left(), inside.top(), f, inside.height(), frame);
-        painter.fillRect(inside.right() - f + 1, inside.top(), f, inside.height(), frame);
-    }
-    if (ShowSquareNumbers) {
-        const auto slot = PuzzleRecord.slotAt(square.column, square.row);
-        painter.setPen(InkColour);
-        Ink.draw(painter, rect.left(), rect.top(), s, Numbers.at(square.column, square.row), slot ? slot->word : 0);
-        painter.setFont(font());
-    }
+    if (squareRef(square.column, square.row) == CurrentSquare)
+        drawCurrentFrame(painter, inside);
+    if (ShowSquareNumbers)
+        painter.drawImage(rect.topLeft(), InkLayer, rect);
     if (const std::uint8_t letter = PuzzleRecord.entry(square.column, square.row)) {
         painter.setPen(LetterColor);
         drawLetter(painter, rect.left(), rect.top(), letter);
@@ -280,20 +282,29 @@ TZpxGridForm::SquareLook TZpxGridForm::squareLook(GridSquare square) const
 
 void TZpxGridForm::RefreshSquare(int column, int row)
 {
-    if (!PuzzleRecord.inGrid(column, row))
+    refreshSquares({{column, row}});
+}
+
+void TZpxGridForm::refreshSquares(const std::vector<GridSquare>& squares)
+{
+    if (squares.empty())
         return;
     prepareGridCanvas();
-    const GridSquare square{column, row};
-    SquareLook look = squareLook(square);
-    if (const auto cursor = cursorSquare()) {
-        const auto run = cursorRun(PuzzleRecord, *cursor, gridEditing());
-        if (std::find(run.begin(), run.end(), square) != run.end())
-            look.brush = Yellow;
-    }
+    const auto cursor = cursorSquare();
+    const auto run = cursor ? cursorRun(PuzzleRecord, *cursor, gridEditing()) : std::vector<GridSquare>();
     QPainter painter(&Canvas);
     painter.setFont(font());
-    drawSquare(painter, square, look.brush, look.letterColor, look.letter);
-    showSquare(square);
+    QRegion shown;
+    for (const GridSquare square : squares) {
+        if (!PuzzleRecord.inGrid(square.column, square.row))
+            continue;
+        SquareLook look = squareLook(square);
+        if (std::find(run.begin(), run.end(), square) != run.end())
+            look.brush = Yellow;
+        drawSquare(painter, square, look.brush, look.letterColor, look.letter);
+        shown += squareRect(square);
+    }
+    update(shown);
 }
 
 void TZpxGridForm::drawLetter(QPainter& painter, int x, int y, std::uint8_t letter)
@@ -422,11 +433,6 @@ void TZpxGridForm::FollowSolverPlace()
     refreshSquares(changed);
 }
 
-void TZpxGridForm::refreshSquares(const std::vector<GridSquare>& squares)
-{
-    for (const GridSquare square : squares)
-        RefreshSquare(square.column, square.row);
-}
 
 void TZpxGridForm::moveCursorTo(std::optional<GridSquare> square)
 {

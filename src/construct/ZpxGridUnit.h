@@ -13,6 +13,7 @@
 #include "output/SquareNumbering.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPoint>
 #include <QRandomGenerator>
 
@@ -120,6 +121,9 @@ private:
     int LetterTop = 0;
     SquareNumbers Numbers;
     SquareInk Ink;
+    // Every square's ink drawn once per paint, so a square drawn again takes
+    // its ink in one copy instead of laying out its texts.
+    QImage InkLayer;
     // The solver's place as the canvas marks it.
     int MarkedWord = 0;
     int MarkedSquare = 0;

@@ -185,12 +185,8 @@ void TZpxTitleForm::drawWordSquare(QPainter& painter, int word)
     const auto [c, r] = slotSquare(PuzzleRecord, letterSlot(1, word));
     if (c == 0 || PuzzleRecord.isFilled(c, r))
         return;
-    if (solving() && squareRef(c, r) == CurrentSquare) {
-        const int f = SolverMarks::FrameWidth;
-        painter.setPen(QPen(SolverMarks::CurrentFrame, f, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(inside).adjusted(f / 2.0, f / 2.0, -f / 2.0, -f / 2.0));
-    }
+    if (solving() && squareRef(c, r) == CurrentSquare)
+        drawCurrentFrame(painter, inside);
     const std::uint8_t letter = solving() ? PuzzleRecord.entry(c, r) : PuzzleRecord.answer(c, r);
     if (letter != 0 && letter != UndrawnLetter) {
         painter.setPen(palette().color(QPalette::WindowText));
@@ -206,9 +202,22 @@ void TZpxTitleForm::FollowSolverPlace()
         const auto slot = reference != 0 ? PuzzleRecord.slotAt(reference / 100, reference % 100) : std::nullopt;
         return slot && slot->position == 1 ? slot->word : 0;
     };
-    const int words[] = {MarkedWord, SelectedWord, firstLetterWord(MarkedSquare), firstLetterWord(CurrentSquare)};
+    const int marked = MarkedWord;
+    const int left = MarkedSquare;
     MarkedWord = SelectedWord;
     MarkedSquare = CurrentSquare;
+    redrawWordSquares({marked, SelectedWord, firstLetterWord(left), firstLetterWord(CurrentSquare)});
+}
+
+void TZpxTitleForm::RefreshWordSquare(int word)
+{
+    redrawWordSquares({word});
+}
+
+void TZpxTitleForm::redrawWordSquares(std::initializer_list<int> words)
+{
+    if (Canvas.isNull())
+        return;
     QPainter painter(&Canvas);
     painter.setFont(font());
     for (const int word : words)

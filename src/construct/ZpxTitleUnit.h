@@ -9,6 +9,7 @@
 #include <QColor>
 
 #include <cstdint>
+#include <initializer_list>
 
 class QFrame;
 
@@ -31,6 +32,8 @@ public:
     // Solve mode: marks the solver's place where it is now, drawing again the
     // squares of the words it left and reached.
     void FollowSolverPlace();
+    // Draws word w's square of the top row again, as its first letter has it now.
+    void RefreshWordSquare(int word);
 
     int WordCount = 0;
     QColor BlankColor;
@@ -54,6 +57,7 @@ private:
     // Word i's square of the top row: yellow when selected, framed when its
     // first letter is the solver's current square.
     void drawWordSquare(QPainter& painter, int word);
+    void redrawWordSquares(std::initializer_list<int> words);
 
     // The solver's place as the canvas marks it.
     int MarkedWord = 0;

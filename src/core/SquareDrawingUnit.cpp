@@ -5,6 +5,7 @@
 #include "core/ResourcesUnit.h"
 #include "core/SettingsFormats.h"
 #include "core/SettingsLookUnit.h"
+#include "core/WindowStyleUnit.h"
 #include "core/SharedState.h"
 #include "core/ZpxProcsUnit.h"
 
@@ -103,6 +104,16 @@ void SquareInk::draw(QPainter& painter, int left, int top, int square, int numbe
     painter.drawStaticText(left + InkMargin, top + InkMargin, numberText(number));
     if (word >= 1 && word <= MaxWords)
         painter.drawStaticText(left + square - InkMargin - labelWidths[word], top + InkMargin, labels[word]);
+}
+
+void drawCurrentFrame(QPainter& painter, const QRect& inside)
+{
+    const int f = SolverMarks::FrameWidth;
+    const QColor& frame = SolverMarks::CurrentFrame;
+    painter.fillRect(inside.left(), inside.top(), inside.width(), f, frame);
+    painter.fillRect(inside.left(), inside.bottom() - f + 1, inside.width(), f, frame);
+    painter.fillRect(inside.left(), inside.top(), f, inside.height(), frame);
+    painter.fillRect(inside.right() - f + 1, inside.top(), f, inside.height(), frame);
 }
 
 QFont squareFont(int square)

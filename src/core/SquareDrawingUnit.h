@@ -11,6 +11,7 @@
 #include <vector>
 
 class QPainter;
+class QRect;
 class QWidget;
 
 namespace zpx {
@@ -53,6 +54,9 @@ private:
     std::array<QStaticText, 31> labels;  // [w]
     std::array<int, 31> labelWidths{};
 };
+
+// Frames the inside of the solver's current square.
+void drawCurrentFrame(QPainter& painter, const QRect& inside);
 
 // The letter shown for a record byte: Windows-1252 decoded.
 QChar letterChar(std::uint8_t letter);

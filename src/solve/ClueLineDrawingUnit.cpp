@@ -28,6 +28,9 @@ QString clueText(int word)
 void TClueLineDrawing::PuzzleShown()
 {
     NumberSquares(PuzzleRecord, Numbers);
+    LongestAnswer = 0;
+    for (int word = 1; word <= MaxWords; ++word)
+        LongestAnswer = std::max(LongestAnswer, static_cast<int>(answerSquares(PuzzleRecord, word).size()));
     Layout.reset();
 }
 
@@ -56,11 +59,10 @@ const TClueLineDrawing::LineLayout& TClueLineDrawing::layoutFor(const QFont& fon
     return *Layout;
 }
 
-QSize TClueLineDrawing::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+QSize TClueLineDrawing::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const
 {
     const LineLayout& layout = layoutFor(option.font);
-    const int cells = static_cast<int>(answerSquares(PuzzleRecord, index.data(ClueWordRole).toInt()).size());
-    return {layout.cellsLeft + cells * layout.cellWidth + Padding,
+    return {layout.cellsLeft + LongestAnswer * layout.cellWidth + Padding,
             Padding + layout.letterHeight + 2 + layout.numberHeight + Padding};
 }
 

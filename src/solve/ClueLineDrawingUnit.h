@@ -24,6 +24,7 @@ public:
     void PuzzleShown();
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // Every line is as wide as the longest: the list lays its lines out as of one size.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
@@ -39,6 +40,7 @@ private:
     const LineLayout& layoutFor(const QFont& font) const;
 
     SquareNumbers Numbers;
+    int LongestAnswer = 0;
     mutable std::optional<LineLayout> Layout;
 };
 

@@ -41,7 +41,8 @@ TZpxCluesForm::TZpxCluesForm(QWidget* parent)
     QFont listFont(QStringLiteral("Times New Roman"));
     listFont.setPixelSize(15);
     ClueList->setFont(listFont);
-    // Lines are as long as their answers, with room for the square numbers under the blanks.
+    ClueList->setUniformItemSizes(true);
+    // The lines are drawn with room for the square numbers under the blanks.
     ClueList->setItemDelegate(LineDrawing);
     ClueList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto* layout = new QVBoxLayout(this);
