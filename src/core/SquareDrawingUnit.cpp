@@ -54,8 +54,8 @@ namespace {
 
 // Below this the ink blurs into dots; the letter keeps the lower part of the square.
 constexpr int LegibleInkPixels = 7;
-// The ink keeps off the square's border line by this much.
-constexpr int InkMargin = 2;
+// The ink keeps clear of the square's border line and of the current square's frame inside it.
+constexpr int InkMargin = 1 + SolverMarks::FrameWidth;
 
 QStaticText preparedText(const QString& text, const QFont& font)
 {
