@@ -92,6 +92,8 @@ void followSolverPlace()
         ZpxGridForm->FollowSolverPlace();
     if (ZpxTitleForm)
         ZpxTitleForm->FollowSolverPlace();
+    if (ZpxCluesForm)
+        ZpxCluesForm->FollowSolverPlace();
 }
 
 // The solver's entries changed: the clue lines of their words follow, the

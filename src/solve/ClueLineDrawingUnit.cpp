@@ -2,7 +2,9 @@
 
 #include "core/Cp1252.h"
 #include "core/PuzzleRecord.h"
+#include "core/SharedState.h"
 #include "core/SquareDrawingUnit.h"
+#include "core/WindowStyleUnit.h"
 #include "solve/ClueLines.h"
 
 #include <QApplication>
@@ -91,8 +93,18 @@ void TClueLineDrawing::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->drawText(QRect(left + layout.labelWidth, top, layout.cellsLeft - layout.labelWidth, layout.letterHeight),
                       Qt::AlignLeft | Qt::AlignVCenter, clueText(word));
     int x = line.left() + layout.cellsLeft;
-    for (const ClueCell& cell : clueCells(PuzzleRecord, word, Numbers)) {
+    const auto squares = answerSquares(PuzzleRecord, word);
+    const std::vector<ClueCell> cells = clueCells(PuzzleRecord, word, Numbers);
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        const ClueCell& cell = cells[k];
         const QRect letterBox(x, top, layout.cellWidth - CellGap, layout.letterHeight);
+        // The solver's current square, marked here as in the grid.
+        if (squareRef(squares[k].first, squares[k].second) == CurrentSquare) {
+            const QRect box(x - 2, line.top() + 1, letterBox.width() + 4, line.height() - 2);
+            painter->fillRect(box, SolverMarks::WordTint);
+            drawCurrentFrame(*painter, box);
+            painter->setPen(option.palette.color(QPalette::Text));
+        }
         if (cell.letter != 0)
             painter->drawText(letterBox, Qt::AlignHCenter | Qt::AlignBottom, QString(letterChar(cell.letter)));
         painter->drawLine(letterBox.left(), letterBox.bottom() + 1, letterBox.right(), letterBox.bottom() + 1);
@@ -100,6 +112,7 @@ void TClueLineDrawing::paint(QPainter* painter, const QStyleOptionViewItem& opti
         painter->drawText(QRect(x, letterBox.bottom() + 2, letterBox.width(), layout.numberHeight),
                           Qt::AlignHCenter | Qt::AlignTop, QString::number(cell.number));
         painter->setFont(layout.font);
+        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         x += layout.cellWidth;
     }
     painter->restore();

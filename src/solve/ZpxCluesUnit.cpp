@@ -119,6 +119,12 @@ void TZpxCluesForm::SelectWordLine(int word)
         ClueList->setCurrentRow(-1);
 }
 
+void TZpxCluesForm::FollowSolverPlace()
+{
+    if (QListWidgetItem* line = ClueList->currentItem())
+        ClueList->viewport()->update(ClueList->visualItemRect(line));
+}
+
 void TZpxCluesForm::RebuildClueLine(int word)
 {
     const auto line = std::find(LineWords.begin(), LineWords.end(), word);

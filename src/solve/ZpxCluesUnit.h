@@ -32,6 +32,8 @@ public:
     void ChooseClueFromGrid(int word, int position);
     // Selects word w's line; no line is selected when w has none.
     void SelectWordLine(int word);
+    // The solver's place moved: the selected line marks its current square anew.
+    void FollowSolverPlace();
 
     QListWidget* ClueList;
     int LetterIndex = 0;
