@@ -204,6 +204,12 @@ private slots:
         QVERIFY(tinted(1, 2));
         QVERIFY(!tinted(1, 1));
         QCOMPARE(fillOf(ZpxTitleForm->canvas(), titleSquare(3)), Yellow);
+        const QImage lines = clueList()->viewport()->grab().toImage();
+        const auto lineMarked = [&](int line) {
+            return pixelsOf(lines, clueList()->visualItemRect(clueList()->item(line)), SolverMarks::CurrentFrame) > 0;
+        };
+        QVERIFY(lineMarked(1));
+        QVERIFY(!lineMarked(0));
 
         // Typing in the grid moves the frame and the strip's square; the strip shows the letter.
         QTest::keyClicks(ZpxGridForm, "e");
