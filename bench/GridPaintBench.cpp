@@ -1,7 +1,8 @@
 // Drawing speed of the quotation grid window on the offscreen platform: a
 // full paint of the largest grid, one construction click with the single
-// square it repaints, and one letter typed in the solve window with its
-// strip square, grid square and clue line.
+// square it repaints, one letter typed in the solve window with its strip
+// square, grid square, clue line and the marks of the solver's place, and one
+// letter typed in the grid, whose next square lies in another word.
 
 #include "app/WindowRefreshUnit.h"
 #include "construct/ZpxGridUnit.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
@@ -47,6 +49,39 @@ void loadLargestPuzzle()
                 if (position == 10)
                     ++word;
             }
+}
+
+// The largest grid for solving: every letter square in a word, the words
+// dealt out in turn, so that neighbours in the quotation belong to different
+// words, as in a real acrostic; every word with a clue.
+void loadSolvingPuzzle()
+{
+    TPuzzleRecord& record = editablePuzzleRecord();
+    resetPuzzle(record, MaxColumns, MaxRows);
+    int n = 0;
+    int letters = 0;
+    for (int r = 1; r <= MaxRows; ++r)
+        for (int c = 1; c <= MaxColumns; ++c, ++n) {
+            if (n % 7 == 6) {
+                record.answer(c, r) = FilledAnswer;
+                record.squareSlot(c, r) = FilledSlot;
+                continue;
+            }
+            record.answer(c, r) = static_cast<std::uint8_t>('A' + n % 26);
+            addSquareToWord(record, letters++ % MaxWords + 1, c, r);
+        }
+    for (auto& clue : record.Clues)
+        clue.assign("A clue of a typical length for an acrostic word");
+}
+
+void showSolvingWindows()
+{
+    Mode = ModeSolve;
+    ZpxGridForm->show();
+    ZpxTitleForm->show();
+    ZpxCluesForm->show();
+    ZpxCluesForm->ClueListClick(1, false);
+    QCoreApplication::processEvents();
 }
 
 void showLargestPuzzle()
@@ -99,15 +134,8 @@ BENCHMARK(ConstructionClick)->Unit(benchmark::kMicrosecond);
 // Backspace, as a solver corrects it: two entries, each with its repaints.
 void SolveLetter(benchmark::State& state)
 {
-    loadLargestPuzzle();
-    for (auto& clue : editablePuzzleRecord().Clues)
-        clue.assign("A clue of a typical length for an acrostic word");
-    Mode = ModeSolve;
-    ZpxGridForm->show();
-    ZpxTitleForm->show();
-    ZpxCluesForm->show();
-    ZpxCluesForm->ClueListClick(1, false);
-    QCoreApplication::processEvents();
+    loadSolvingPuzzle();
+    showSolvingWindows();
     char letter = 'K';
     for (auto _ : state) {
         ZpxSolveForm->CursorX = 0;
@@ -118,6 +146,31 @@ void SolveLetter(benchmark::State& state)
     state.SetItemsProcessed(2 * state.iterations());
 }
 BENCHMARK(SolveLetter)->Unit(benchmark::kMicrosecond);
+
+// A letter typed into word A's second letter, in the grid's second row, and
+// taken back with Backspace: each key moves the solver's place into another word, so the
+// marks of two words, the clue list's selection and the solve window's word
+// follow it, besides the square, its clue line and the strip.
+void GridLetter(benchmark::State& state)
+{
+    loadSolvingPuzzle();
+    showSolvingWindows();
+    const QPointF second(4 * ScreenSquare + 2, ScreenSquare + 2);
+    QMouseEvent press(QEvent::MouseButtonPress, second, ZpxGridForm->mapToGlobal(second), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(ZpxGridForm, &press);
+    QCoreApplication::processEvents();
+    int key = Qt::Key_K;
+    for (auto _ : state) {
+        QKeyEvent letter(QEvent::KeyPress, key, Qt::NoModifier, QString(QChar(key)));
+        QApplication::sendEvent(ZpxGridForm, &letter);
+        QKeyEvent back(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+        QApplication::sendEvent(ZpxGridForm, &back);
+        key = key == Qt::Key_K ? Qt::Key_L : Qt::Key_K;
+    }
+    state.SetItemsProcessed(2 * state.iterations());
+}
+BENCHMARK(GridLetter)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -90,9 +90,20 @@ void refreshGridSquares(const PuzzleChange& change)
         ZpxGridForm->RefreshSquare(square.column, square.row);
 }
 
-// The solver's entries changed: the clue lines of their words follow, and
-// the author-title row when a first letter changed.
-void refreshEntries(const PuzzleChange& change, bool& titleChanged)
+// The grid and the author-title window mark the solver's place.
+void followSolverPlace()
+{
+    if (ZpxGridForm)
+        ZpxGridForm->FollowSolverPlace();
+    if (ZpxTitleForm)
+        ZpxTitleForm->FollowSolverPlace();
+    if (ZpxCluesForm)
+        ZpxCluesForm->FollowSolverPlace();
+}
+
+// The solver's entries changed: the clue lines of their words follow, the
+// author-title square of a first letter, and the solve window's strip.
+void refreshEntries(const PuzzleChange& change)
 {
     std::set<int> words;
     for (const GridSquare square : change.squares) {
@@ -100,7 +111,10 @@ void refreshEntries(const PuzzleChange& change, bool& titleChanged)
             continue;
         if (const auto slot = PuzzleRecord.slotAt(square.column, square.row)) {
             words.insert(slot->word);
-            titleChanged = titleChanged || slot->position == 1;
+            if (slot->position == 1 && ZpxTitleForm)
+                ZpxTitleForm->RefreshWordSquare(slot->word);
+            if (slot->word == SelectedWord && isShown(ZpxSolveForm))
+                ZpxSolveForm->RefreshAnswerSquare(square.column, square.row);
         }
     }
     if (!ZpxCluesForm)
@@ -152,10 +166,9 @@ void TWindowRefresh::afterPuzzleChanged(const PuzzleChange& change)
         AutoclueForm->close();
 
     refreshGridSquares(change);
-    bool titleChanged = change.gridSize || !change.words.empty();
     if (Mode == ModeSolve)
-        refreshEntries(change, titleChanged);
-    if (titleChanged)
+        refreshEntries(change);
+    if (change.gridSize || !change.words.empty())
         repaintTitle();
     if (isShown(AcrosticWinForm))
         for (const int word : change.words)
@@ -196,6 +209,7 @@ void TWindowRefresh::afterClueChosen(int word, int cursorSquares)
         ZpxCluesForm->SelectWordLine(word);
     if (ZpxSolveForm)
         ZpxSolveForm->ShowWord(cursorSquares);
+    followSolverPlace();
 }
 
 void TWindowRefresh::afterGridClueRequest(int column, int row)
@@ -237,10 +251,28 @@ void TWindowRefresh::previewGridSquare(int column, int row, bool shown)
         ZpxGridForm->PreviewSquare(column, row, shown);
 }
 
+void TWindowRefresh::afterSolverPlaceMoved()
+{
+    followSolverPlace();
+}
+
+void TWindowRefresh::afterGridSquareChosen()
+{
+    followSolverPlace();
+    if (ZpxCluesForm)
+        ZpxCluesForm->SelectWordLine(SelectedWord);
+    if (ZpxSolveForm && SelectedWord != 0)
+        ZpxSolveForm->FollowGridSquare();
+    else if (ZpxSolveForm)
+        ZpxSolveForm->hide();
+}
+
 void TWindowRefresh::afterSolveWindowClosed()
 {
+    CurrentSquare = 0;
     if (ZpxTitleForm)
         ZpxTitleForm->ClearSelection();
+    followSolverPlace();
 }
 
 void TWindowRefresh::afterWordSelected(int word)
@@ -313,6 +345,7 @@ void TWindowRefresh::afterScanPick(int word)
 void TWindowRefresh::afterPuzzleLoaded()
 {
     startSolvingSession();
+    CurrentSquare = 0;
     if (ZpxGridForm)
         ZpxGridForm->setWindowTitle(QFileInfo(QString::fromStdString(PuzzleFileName)).fileName());
     showAfresh(ZpxGridForm);
@@ -349,6 +382,7 @@ void TWindowRefresh::afterRevert()
     // The clue line would still show the clue as it was before the revert.
     if (isShown(AutoclueForm))
         AutoclueForm->close();
+    CurrentSquare = 0;
     if (ZpxGridForm)
         ZpxGridForm->ClearCursor();
     repaintGrid();

@@ -26,6 +26,8 @@ public:
     void solverKeyInClueList(int word, char key) override;
     void beforeGridClick() override;
     void previewGridSquare(int column, int row, bool shown) override;
+    void afterSolverPlaceMoved() override;
+    void afterGridSquareChosen() override;
     void afterSolveWindowClosed() override;
     void celebrateSolvedPuzzle(std::function<void()> finished) override;
     void afterPreferencesSaved() override;

@@ -9,6 +9,7 @@
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "solve/ClueLines.h"
 #include "solve/Scoring.h"
 #include "solve/SolveNavigation.h"
 #include "solve/SolverChecks.h"
@@ -18,6 +19,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QTimer>
 
 #include <algorithm>
@@ -34,6 +36,8 @@ const QColor& Yellow = StandardColour::Yellow;
 const QColor& Gray = StandardColour::Gray;
 const QColor& Silver = StandardColour::Silver;
 const QColor& Red = StandardColour::Red;
+// The small ink of a square stays quieter than the solver's letter.
+const QColor InkColour{0x40, 0x40, 0x40};
 
 const QString AcrosticWordLimit = QStringLiteral("Acrostic word is limited to 30 characters.");
 
@@ -44,6 +48,14 @@ constexpr int CelebrationPauseMs = 2;
 
 bool solving() { return Mode == ModeSolve; }
 bool gridEditing() { return Mode == ModeGridEditing; }
+
+std::optional<GridSquare> squareOfRef(int reference)
+{
+    const GridSquare square{reference / 100, reference % 100};
+    if (reference == 0 || !PuzzleRecord.inGrid(square.column, square.row))
+        return std::nullopt;
+    return square;
+}
 
 // The canvas point of a square's top-left corner, which names it as the cursor.
 QPoint squarePoint(GridSquare square)
@@ -80,6 +92,7 @@ void TZpxGridForm::ApplySettings()
     FilledColor = readColorSetting(QStringLiteral("FilledSqColor"), QStringLiteral("clBlack"));
     BlankColor = readColorSetting(QStringLiteral("BlankSqColor"), QStringLiteral("clWhite"));
     LetterColor = readColorSetting(QStringLiteral("FontColor"), QStringLiteral("clBlack"));
+    ShowSquareNumbers = ZpxProcs->ReadSetting(QStringLiteral("SolveSquareNumbers"), true);
     setFont(squareFont(ScreenSquare));
 }
 
@@ -163,6 +176,11 @@ void TZpxGridForm::FormPaint()
     painter.setFont(font());
     const int s = ScreenSquare;
     TextTop = (s - painter.fontMetrics().height()) / 2;
+    LetterTop = TextTop;
+    if (solving())
+        prepareSquareInk();
+    MarkedWord = SelectedWord;
+    MarkedSquare = CurrentSquare;
     // Every border is a line in the filled colour and neighbours share it,
     // so the grid is the filled colour with the squares' insides laid over it.
     Canvas.fill(FilledColor);
@@ -170,6 +188,10 @@ void TZpxGridForm::FormPaint()
         for (int c = 1; c <= PuzzleRecord.width(); ++c) {
             if (PuzzleRecord.isFilled(c, r))
                 continue;
+            if (solving()) {
+                drawSolveSquare(painter, {c, r}, solveSquareFill({c, r}));
+                continue;
+            }
             const SquareLook look = squareLook({c, r});
             const int x = (c - 1) * s;
             const int y = (r - 1) * s;
@@ -178,12 +200,67 @@ void TZpxGridForm::FormPaint()
                 painter.setPen(look.letterColor);
                 drawLetter(painter, x, y, look.letter);
             }
-            drawSolverMarks(painter, {c, r});
         }
     }
     painter.end();
     if (CursorPoint)
         paintRun(Yellow);
+}
+
+// The letters go below the ink, in the middle of the room it leaves where
+// the square is large enough.
+void TZpxGridForm::prepareSquareInk()
+{
+    if (!ShowSquareNumbers)
+        return;
+    NumberSquares(PuzzleRecord, Numbers);
+    int letterSquares = 0;
+    bool doubleLabels = false;
+    for (int r = 1; r <= PuzzleRecord.height(); ++r)
+        for (int c = 1; c <= PuzzleRecord.width(); ++c)
+            if (!PuzzleRecord.isFilled(c, r)) {
+                ++letterSquares;
+                const auto slot = PuzzleRecord.slotAt(c, r);
+                doubleLabels = doubleLabels || (slot && slot->word > 26);
+            }
+    Ink.setFont(ScreenSquare, letterSquares, doubleLabels);
+    const int letterHeight = QFontMetrics(font()).height();
+    LetterTop = std::max(TextTop, std::min(ScreenSquare - letterHeight, (ScreenSquare + Ink.height() - letterHeight) / 2));
+
+    InkLayer = QImage(Canvas.size(), QImage::Format_ARGB32_Premultiplied);
+    InkLayer.fill(Qt::transparent);
+    QPainter ink(&InkLayer);
+    ink.setPen(InkColour);
+    for (int r = 1; r <= PuzzleRecord.height(); ++r)
+        for (int c = 1; c <= PuzzleRecord.width(); ++c)
+            if (!PuzzleRecord.isFilled(c, r)) {
+                const auto slot = PuzzleRecord.slotAt(c, r);
+                Ink.draw(ink, (c - 1) * ScreenSquare, (r - 1) * ScreenSquare, ScreenSquare, Numbers.at(c, r),
+                         slot ? slot->word : 0);
+            }
+}
+
+QColor TZpxGridForm::solveSquareFill(GridSquare square) const
+{
+    const auto slot = PuzzleRecord.slotAt(square.column, square.row);
+    return slot && slot->word == SelectedWord ? SolverMarks::WordTint : BlankColor;
+}
+
+void TZpxGridForm::drawSolveSquare(QPainter& painter, GridSquare square, const QColor& fill)
+{
+    const QRect rect = squareRect(square);
+    painter.fillRect(rect, FilledColor);
+    const QRect inside = rect.adjusted(1, 1, -1, -1);
+    painter.fillRect(inside, fill);
+    if (squareRef(square.column, square.row) == CurrentSquare)
+        drawCurrentFrame(painter, inside);
+    if (ShowSquareNumbers)
+        painter.drawImage(rect.topLeft(), InkLayer, rect);
+    if (const std::uint8_t letter = PuzzleRecord.entry(square.column, square.row)) {
+        painter.setPen(LetterColor);
+        drawLetter(painter, rect.left(), rect.top(), letter);
+    }
+    drawSolverMarks(painter, square);
 }
 
 // A square as the whole grid's painting shows it, the cursor's run aside.
@@ -206,30 +283,44 @@ TZpxGridForm::SquareLook TZpxGridForm::squareLook(GridSquare square) const
 
 void TZpxGridForm::RefreshSquare(int column, int row)
 {
-    if (!PuzzleRecord.inGrid(column, row))
+    refreshSquares({{column, row}});
+}
+
+void TZpxGridForm::refreshSquares(const std::vector<GridSquare>& squares)
+{
+    if (squares.empty())
         return;
     prepareGridCanvas();
-    const GridSquare square{column, row};
-    SquareLook look = squareLook(square);
-    if (const auto cursor = cursorSquare()) {
-        const auto run = cursorRun(PuzzleRecord, *cursor, gridEditing());
-        if (std::find(run.begin(), run.end(), square) != run.end())
-            look.brush = Yellow;
-    }
+    const auto cursor = cursorSquare();
+    const auto run = cursor ? cursorRun(PuzzleRecord, *cursor, gridEditing()) : std::vector<GridSquare>();
     QPainter painter(&Canvas);
     painter.setFont(font());
-    drawSquare(painter, square, look.brush, look.letterColor, look.letter);
-    showSquare(square);
+    QRegion shown;
+    for (const GridSquare square : squares) {
+        if (!PuzzleRecord.inGrid(square.column, square.row))
+            continue;
+        SquareLook look = squareLook(square);
+        if (std::find(run.begin(), run.end(), square) != run.end())
+            look.brush = Yellow;
+        drawSquare(painter, square, look.brush, look.letterColor, look.letter);
+        shown += squareRect(square);
+    }
+    update(shown);
 }
 
 void TZpxGridForm::drawLetter(QPainter& painter, int x, int y, std::uint8_t letter)
 {
-    Letters.draw(painter, x, y, ScreenSquare, TextTop, letter);
+    Letters.draw(painter, x, y, ScreenSquare, LetterTop, letter);
 }
 
 void TZpxGridForm::drawSquare(QPainter& painter, GridSquare square, const QColor& brush,
                               const QColor& letterColor, std::uint8_t letter)
 {
+    if (solving() && !PuzzleRecord.isFilled(square.column, square.row)) {
+        // The blank brush takes the square back to its own look, marks and tint included.
+        drawSolveSquare(painter, square, brush == BlankColor ? solveSquareFill(square) : brush);
+        return;
+    }
     const QRect rect = squareRect(square);
     painter.fillRect(rect, FilledColor);
     if (PuzzleRecord.isFilled(square.column, square.row))
@@ -239,13 +330,10 @@ void TZpxGridForm::drawSquare(QPainter& painter, GridSquare square, const QColor
         painter.setPen(letterColor);
         drawLetter(painter, rect.left(), rect.top(), letter);
     }
-    drawSolverMarks(painter, square);
 }
 
 void TZpxGridForm::drawSolverMarks(QPainter& painter, GridSquare square)
 {
-    if (!solving())
-        return;
     const QRect inside = squareRect(square).adjusted(1, 1, -1, -1);
     if (showsRevealMark(PuzzleRecord, puzzleEdits().progress(), square))
         drawRevealMark(painter, inside);
@@ -283,7 +371,10 @@ void TZpxGridForm::redrawSquare(int column, int row, const QColor& brush, const 
 
 void TZpxGridForm::PreviewSquare(int column, int row, bool shown)
 {
-    redrawSquare(column, row, shown ? Yellow : QColor(Qt::white), LetterColor);
+    if (shown)
+        redrawSquare(column, row, Yellow, LetterColor);
+    else
+        RefreshSquare(column, row);
 }
 
 std::optional<GridSquare> TZpxGridForm::cursorSquare() const
@@ -321,7 +412,42 @@ void TZpxGridForm::setCursorSquare(std::optional<GridSquare> square, QPoint poin
         CursorPoint = point;
     else
         CursorPoint.reset();
+    if (solving())
+        chooseSolverSquare(square);
 }
+
+void TZpxGridForm::chooseSolverSquare(std::optional<GridSquare> square)
+{
+    const int reference = square ? squareRef(square->column, square->row) : 0;
+    const auto slot = square ? PuzzleRecord.slotAt(square->column, square->row) : std::nullopt;
+    // Leaving the grid's last square keeps the word; the next click chooses anew.
+    const int word = square ? (slot ? slot->word : 0) : SelectedWord;
+    if (reference == CurrentSquare && word == SelectedWord)
+        return;
+    CurrentSquare = reference;
+    SelectedWord = word;
+    windowEvents().afterGridSquareChosen();
+}
+
+void TZpxGridForm::FollowSolverPlace()
+{
+    if (!solving() || Canvas.isNull())
+        return;
+    if (const auto cursor = cursorSquare(); cursor && squareRef(cursor->column, cursor->row) != CurrentSquare)
+        ClearCursor();
+    std::vector<GridSquare> changed;
+    if (MarkedWord != SelectedWord)
+        for (const int word : {MarkedWord, SelectedWord})
+            for (const auto& [c, r] : answerSquares(PuzzleRecord, word))
+                changed.push_back({c, r});
+    for (const int reference : {MarkedSquare, CurrentSquare})
+        if (const auto square = squareOfRef(reference))
+            changed.push_back(*square);
+    MarkedWord = SelectedWord;
+    MarkedSquare = CurrentSquare;
+    refreshSquares(changed);
+}
+
 
 void TZpxGridForm::moveCursorTo(std::optional<GridSquare> square)
 {
@@ -409,8 +535,12 @@ void TZpxGridForm::mousePressEvent(QMouseEvent* event)
 
 void TZpxGridForm::FormMouseDown(Qt::MouseButton button, QPoint position)
 {
-    windowEvents().beforeGridClick();
     const auto square = squareAtPoint(PuzzleRecord, position.x(), position.y(), ScreenSquare);
+    // The solver's click on a square of a word keeps the solve window, which follows it to that square.
+    const bool keepsSolveWindow = solving() && button != Qt::RightButton && square
+                                  && PuzzleRecord.slotAt(square->column, square->row);
+    if (!keepsSolveWindow)
+        windowEvents().beforeGridClick();
     if (!square)
         return;
     if (Mode == ModeConstruction) {

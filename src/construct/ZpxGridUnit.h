@@ -10,8 +10,10 @@
 #include "construct/GridEditing.h"
 #include "core/CanvasFormUnit.h"
 #include "core/InputHoldUnit.h"
+#include "output/SquareNumbering.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPoint>
 #include <QRandomGenerator>
 
@@ -19,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QTimer;
 
@@ -37,6 +40,10 @@ public:
     // The solve window's right button shows a square in yellow while it is held; white again after.
     void PreviewSquare(int column, int row, bool shown);
     void ClearCursor();
+    // Marks the solver's place where it is now: the squares of the word and
+    // the square it left and reached are drawn again. A cursor of the grid's
+    // own elsewhere is given up: the solver types in the solve window now.
+    void FollowSolverPlace();
     void ShowAnswers();
     void MarkErrors();
     // The score card's closing animation: passes of answer letters in random
@@ -57,6 +64,8 @@ public:
     QColor BlankColor;
     QColor LetterColor;
     int TextTop = 0;
+    // Solve mode shows each letter square's number and word label, as on paper.
+    bool ShowSquareNumbers = true;
 
 protected:
     void FormShow() override;
@@ -91,6 +100,16 @@ private:
     // Draws one square from the record in the given colours and shows it.
     void redrawSquare(int column, int row, const QColor& brush, const QColor& letterColor);
 
+    // A letter square of solve mode as on paper: `fill`, the current square's
+    // frame, the square's number and label, and the solver's letter below them.
+    void drawSolveSquare(QPainter& painter, GridSquare square, const QColor& fill);
+    // A solve-mode square's fill outside the cursor's run: tinted in the current word.
+    QColor solveSquareFill(GridSquare square) const;
+    void prepareSquareInk();
+    // The grid's cursor is the solver's place: its square and word become current.
+    void chooseSolverSquare(std::optional<GridSquare> square);
+    void refreshSquares(const std::vector<GridSquare>& squares);
+
     struct SquareLook {
         QColor brush;
         QColor letterColor;
@@ -100,6 +119,16 @@ private:
 
     // A checked wrong letter and a revealed letter: marks over the square as drawn.
     void drawSolverMarks(QPainter& painter, GridSquare square);
+    // Where letters sit: TextTop, or lower in solve mode to leave the ink room.
+    int LetterTop = 0;
+    SquareNumbers Numbers;
+    SquareInk Ink;
+    // Every square's ink drawn once per paint, so a square drawn again takes
+    // its ink in one copy instead of laying out its texts.
+    QImage InkLayer;
+    // The solver's place as the canvas marks it.
+    int MarkedWord = 0;
+    int MarkedSquare = 0;
     void celebrationPass();
 
     // CursorPoint: the click that set the cursor or the square it moved to.

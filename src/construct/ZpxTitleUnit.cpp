@@ -154,20 +154,12 @@ void TZpxTitleForm::FormPaint()
     const QColor letterColor = palette().color(QPalette::WindowText);
     TextTop = (a - painter.fontMetrics().height()) / 2;
     const int w = SelectedWord;
+    LineColor = line;
+    MarkedWord = SelectedWord;
+    MarkedSquare = CurrentSquare;
 
-    for (int i = 1; i <= WordCount; ++i) {
-        const int x = (i - 1) * a;
-        painter.fillRect(x, 0, a + 1, a, line);
-        painter.fillRect(x + 1, 1, a - 1, a - 2, i == w ? Yellow : BlankColor);
-        const auto [c, r] = slotSquare(PuzzleRecord, letterSlot(1, i));
-        if (c == 0 || PuzzleRecord.isFilled(c, r))
-            continue;
-        const std::uint8_t letter = solving() ? PuzzleRecord.entry(c, r) : PuzzleRecord.answer(c, r);
-        if (letter != 0 && letter != UndrawnLetter) {
-            painter.setPen(letterColor);
-            drawLetter(painter, x, 0, letter);
-        }
-    }
+    for (int i = 1; i <= WordCount; ++i)
+        drawWordSquare(painter, i);
     if (solving())
         return;
 
@@ -181,6 +173,58 @@ void TZpxTitleForm::FormPaint()
             drawLetter(painter, x, a + 6, PuzzleRecord.answer(c, r));
         }
     }
+}
+
+void TZpxTitleForm::drawWordSquare(QPainter& painter, int word)
+{
+    const int a = AuthorTitleSquare;
+    const int x = (word - 1) * a;
+    painter.fillRect(x, 0, a + 1, a, LineColor);
+    const QRect inside(x + 1, 1, a - 1, a - 2);
+    painter.fillRect(inside, word == SelectedWord ? Yellow : BlankColor);
+    const auto [c, r] = slotSquare(PuzzleRecord, letterSlot(1, word));
+    if (c == 0 || PuzzleRecord.isFilled(c, r))
+        return;
+    if (solving() && squareRef(c, r) == CurrentSquare)
+        drawCurrentFrame(painter, inside);
+    const std::uint8_t letter = solving() ? PuzzleRecord.entry(c, r) : PuzzleRecord.answer(c, r);
+    if (letter != 0 && letter != UndrawnLetter) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        drawLetter(painter, x, 0, letter);
+    }
+}
+
+void TZpxTitleForm::FollowSolverPlace()
+{
+    if (!solving() || Canvas.isNull())
+        return;
+    const auto firstLetterWord = [](int reference) {
+        const auto slot = reference != 0 ? PuzzleRecord.slotAt(reference / 100, reference % 100) : std::nullopt;
+        return slot && slot->position == 1 ? slot->word : 0;
+    };
+    const int marked = MarkedWord;
+    const int left = MarkedSquare;
+    MarkedWord = SelectedWord;
+    MarkedSquare = CurrentSquare;
+    redrawWordSquares({marked, SelectedWord, firstLetterWord(left), firstLetterWord(CurrentSquare)});
+}
+
+void TZpxTitleForm::RefreshWordSquare(int word)
+{
+    redrawWordSquares({word});
+}
+
+void TZpxTitleForm::redrawWordSquares(std::initializer_list<int> words)
+{
+    if (Canvas.isNull())
+        return;
+    QPainter painter(&Canvas);
+    painter.setFont(font());
+    for (const int word : words)
+        if (word >= 1 && word <= WordCount) {
+            drawWordSquare(painter, word);
+            update(QRect((word - 1) * AuthorTitleSquare, 0, AuthorTitleSquare + 1, AuthorTitleSquare));
+        }
 }
 
 void TZpxTitleForm::ShowAnswers()

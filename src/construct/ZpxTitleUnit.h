@@ -9,6 +9,7 @@
 #include <QColor>
 
 #include <cstdint>
+#include <initializer_list>
 
 class QFrame;
 
@@ -28,6 +29,11 @@ public:
     void FormMouseUp(QPoint position);
     // Selects word w as a click on its square in the top row does.
     void SelectWord(int word);
+    // Solve mode: marks the solver's place where it is now, drawing again the
+    // squares of the words it left and reached.
+    void FollowSolverPlace();
+    // Draws word w's square of the top row again, as its first letter has it now.
+    void RefreshWordSquare(int word);
 
     int WordCount = 0;
     QColor BlankColor;
@@ -48,6 +54,15 @@ private:
     void deselectWord();
     QSize canvasSize() const;
     void drawLetter(QPainter& painter, int x, int y, std::uint8_t letter);
+    // Word i's square of the top row: yellow when selected, framed when its
+    // first letter is the solver's current square.
+    void drawWordSquare(QPainter& painter, int word);
+    void redrawWordSquares(std::initializer_list<int> words);
+
+    // The solver's place as the canvas marks it.
+    int MarkedWord = 0;
+    int MarkedSquare = 0;
+    QColor LineColor;
 };
 
 extern TZpxTitleForm* ZpxTitleForm;

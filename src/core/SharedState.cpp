@@ -5,6 +5,7 @@ namespace zpx {
 std::string PuzzleFileName;
 std::uint8_t Mode = ModeNone;
 std::int32_t SelectedWord = 0;
+std::int32_t CurrentSquare = 0;
 bool Modified = false;
 std::int32_t SoundMode = 1;
 bool AllowClose = false;

@@ -16,6 +16,10 @@ enum : std::uint8_t {
 extern std::string PuzzleFileName;  // full path, UTF-8; empty when no puzzle
 extern std::uint8_t Mode;
 extern std::int32_t SelectedWord;   // 1..30, 0 for none
+// The solver's current square as a square reference (column × 100 + row), 0
+// for none: where the next letter goes, in the grid or the solve window. The
+// grid and the author-title window mark it and SelectedWord's squares.
+extern std::int32_t CurrentSquare;
 extern bool Modified;
 extern std::int32_t SoundMode;      // 0 silent, 1 sounds, 2 speech
 extern bool AllowClose;

@@ -1,15 +1,18 @@
 #include "core/SquareDrawingUnit.h"
 
 #include "core/Cp1252.h"
+#include "core/PuzzleRecord.h"
 #include "core/ResourcesUnit.h"
 #include "core/SettingsFormats.h"
 #include "core/SettingsLookUnit.h"
+#include "core/WindowStyleUnit.h"
 #include "core/SharedState.h"
 #include "core/ZpxProcsUnit.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QWidget>
+#include <QtMath>
 
 #include <algorithm>
 #include <string>
@@ -45,6 +48,72 @@ void SquareLetters::draw(QPainter& painter, int left, int top, int square, int t
     }
     if (widths[letter] > 0)
         painter.drawStaticText(left + (square - widths[letter]) / 2, top + textTop, texts[letter]);
+}
+
+namespace {
+
+// Below this the ink blurs into dots; the letter keeps the lower part of the square.
+constexpr int LegibleInkPixels = 7;
+// The ink keeps clear of the square's border line and of the current square's frame inside it.
+constexpr int InkMargin = 1 + SolverMarks::FrameWidth;
+
+QStaticText preparedText(const QString& text, const QFont& font)
+{
+    QStaticText prepared(text);
+    prepared.setTextFormat(Qt::PlainText);
+    prepared.prepare(QTransform(), font);
+    return prepared;
+}
+
+}  // namespace
+
+void SquareInk::setFont(int square, int widestNumber, bool doubleLabels)
+{
+    QFont chosen(QStringLiteral("Arial"));
+    const QString widest = QString(QString::number(std::max(1, widestNumber)).size(), QLatin1Char('8'))
+                           + (doubleLabels ? QStringLiteral(" bb") : QStringLiteral(" W"));
+    int pixels = std::max(LegibleInkPixels, square * 3 / 10);
+    for (;; --pixels) {
+        chosen.setPixelSize(pixels);
+        if (pixels == LegibleInkPixels || QFontMetrics(chosen).horizontalAdvance(widest) + 2 * InkMargin <= square)
+            break;
+    }
+    if (chosen == font)
+        return;
+    font = chosen;
+    inkHeight = InkMargin + QFontMetrics(font).height();
+    numbers.clear();
+    for (int word = 1; word <= MaxWords; ++word) {
+        labels[word] = preparedText(QString::fromStdString(wordLabel(word)), font);
+        labelWidths[word] = qCeil(labels[word].size().width());
+    }
+}
+
+const QStaticText& SquareInk::numberText(int number)
+{
+    if (static_cast<int>(numbers.size()) <= number)
+        numbers.resize(number + 1);
+    if (numbers[number].text().isEmpty())
+        numbers[number] = preparedText(QString::number(number), font);
+    return numbers[number];
+}
+
+void SquareInk::draw(QPainter& painter, int left, int top, int square, int number, int word)
+{
+    painter.setFont(font);
+    painter.drawStaticText(left + InkMargin, top + InkMargin, numberText(number));
+    if (word >= 1 && word <= MaxWords)
+        painter.drawStaticText(left + square - InkMargin - labelWidths[word], top + InkMargin, labels[word]);
+}
+
+void drawCurrentFrame(QPainter& painter, const QRect& inside)
+{
+    const int f = SolverMarks::FrameWidth;
+    const QColor& frame = SolverMarks::CurrentFrame;
+    painter.fillRect(inside.left(), inside.top(), inside.width(), f, frame);
+    painter.fillRect(inside.left(), inside.bottom() - f + 1, inside.width(), f, frame);
+    painter.fillRect(inside.left(), inside.top(), f, inside.height(), frame);
+    painter.fillRect(inside.right() - f + 1, inside.top(), f, inside.height(), frame);
 }
 
 QFont squareFont(int square)

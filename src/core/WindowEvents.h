@@ -63,6 +63,12 @@ public:
     virtual void beforeGridClick() {}
     // The solve window's right button shows grid square (column, row) while it is held.
     virtual void previewGridSquare(int /*column*/, int /*row*/, bool /*shown*/) {}
+    // The solver's place (SelectedWord, CurrentSquare) moved in the solve
+    // window: the grid and the author-title window mark the new one.
+    virtual void afterSolverPlaceMoved() {}
+    // The solver chose a grid square, by a click or by keys: its word's clue
+    // line and the solve window follow, the grid keeping the keys.
+    virtual void afterGridSquareChosen() {}
     // The solve window closed: the word is no longer selected.
     virtual void afterSolveWindowClosed() {}
     // The puzzle was scored correct: the grid celebrates, then `finished` shows the card.

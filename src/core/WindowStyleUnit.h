@@ -23,6 +23,14 @@ inline const QColor Lime{0x00, 0xFF, 0x00};
 inline const QColor Red{0xFF, 0x00, 0x00};
 }  // namespace StandardColour
 
+// The solver's place as the grid and the author-title window mark it: the
+// current word's squares tinted, the current square framed.
+namespace SolverMarks {
+inline const QColor WordTint{0xC8, 0xE0, 0xFF};
+inline const QColor CurrentFrame{0x00, 0x40, 0xC0};
+inline constexpr int FrameWidth = 2;
+}  // namespace SolverMarks
+
 // The silver face of the program's small windows and dialogs.
 inline void fillWithSilver(QWidget* window)
 {

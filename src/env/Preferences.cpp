@@ -105,6 +105,7 @@ std::vector<PreferenceWrite> preferenceWrites(const PreferenceChoices& choices)
     // The print page shows the margin and resets it; a saved change is expected to last.
     writes.push_back({"PageBottomMargin", std::clamp(choices.bottomMargin, 0, 9)});
     writes.push_back({"WordListLevel", choices.wordListLevel});
+    writes.push_back({"SolveSquareNumbers", choices.squareNumbers});
     for (std::size_t t = 0; t < ExternalTools.size(); ++t)
         writes.push_back({std::string(ExternalTools[t].pathSetting), choices.toolPaths[t]});
     writeFont(writes, "Solve", choices.solveFont);

@@ -82,6 +82,7 @@ struct PreferenceChoices {
     bool cursors = false;
     bool counts = false;
     bool solveHighlight = false;
+    bool squareNumbers = true;  // the solve grid's square numbers and word labels
     ColourValue filledColour = 0x000000;
     ColourValue blankColour = 0xFFFFFF;
     FontChoice gridFont = GridFontDefault;

@@ -252,6 +252,9 @@ void TZpxPrefForm::createGeneralPage()
     for (const int level : WordListLevels)
         WordsCombo->addItem(QString::number(level), level);
     wordsLabel->setBuddy(WordsCombo);
+    NumbersChk = checkBox(QStringLiteral("NUMBERS"),
+                          QStringLiteral("Show each square's number and word label in the grid in Solve mode"), GeneralPg,
+                          {200, 196, 95, 22});
 
     connectGuarded(ViewChk, &QCheckBox::toggled, this, [this] { ViewChkClick(); });
     connectGuarded(SaveAllChk, &QCheckBox::toggled, this, [this] { SaveAllChkClick(); });
@@ -403,6 +406,7 @@ void TZpxPrefForm::FormShow()
     CursorsChk->setChecked(ZpxProcs->ReadSetting(QStringLiteral("UseCursors"), 0) != 0);
     CountsChk->setChecked(ZpxProcs->ReadSetting(QStringLiteral("EntryCounts"), false));
     SolveChk->setChecked(ZpxProcs->ReadSetting(QStringLiteral("SolveHLOn"), 31) != 31);
+    NumbersChk->setChecked(ZpxProcs->ReadSetting(QStringLiteral("SolveSquareNumbers"), true));
     const int level = ZpxProcs->ReadSetting(QStringLiteral("WordListLevel"), DefaultWordListLevel);
     WordsCombo->setCurrentIndex(std::max(0, WordsCombo->findData(level)));
 
@@ -542,6 +546,7 @@ void TZpxPrefForm::DefaultsBtnClick()
         CursorsChk->setChecked(false);
         CountsChk->setChecked(false);
         SolveChk->setChecked(false);
+        NumbersChk->setChecked(true);
         WordsCombo->setCurrentIndex(WordsCombo->findData(DefaultWordListLevel));
         Layout.restoreDefaults();
         showLayoutChoice();
@@ -571,6 +576,7 @@ PreferenceChoices TZpxPrefForm::choices() const
     chosen.cursors = CursorsChk->isChecked();
     chosen.counts = CountsChk->isChecked();
     chosen.solveHighlight = SolveChk->isChecked();
+    chosen.squareNumbers = NumbersChk->isChecked();
     chosen.filledColour = colourValueOf(FilledColor);
     chosen.blankColour = colourValueOf(BlankColor);
     chosen.gridFont = fontChoiceOf(previewFontOf(GridPad));

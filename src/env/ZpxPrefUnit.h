@@ -54,6 +54,7 @@ public:
     QCheckBox* CursorsChk = nullptr;
     QCheckBox* CountsChk = nullptr;
     QCheckBox* SolveChk = nullptr;
+    QCheckBox* NumbersChk = nullptr;  // the solve grid's square numbers and word labels
     QComboBox* WordsCombo = nullptr;  // the answer words' list size
 
     QWidget* GridPad = nullptr;

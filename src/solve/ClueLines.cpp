@@ -30,6 +30,14 @@ std::string clueLine(const TPuzzleRecord& record, int word)
     return line;
 }
 
+std::vector<ClueCell> clueCells(const TPuzzleRecord& record, int word, const SquareNumbers& numbers)
+{
+    std::vector<ClueCell> cells;
+    for (const auto& [c, r] : answerSquares(record, word))
+        cells.push_back({record.entry(c, r), numbers.at(c, r)});
+    return cells;
+}
+
 std::vector<int> clueWords(const TPuzzleRecord& record)
 {
     std::vector<int> words;

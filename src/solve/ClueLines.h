@@ -7,6 +7,9 @@
 //   "Rural home     __ P P __ __ "
 
 #include "core/PuzzleRecord.h"
+#include "output/SquareNumbering.h"
+
+#include <cstdint>
 
 #include <string>
 #include <utility>
@@ -20,6 +23,18 @@ std::vector<std::pair<int, int>> answerSquares(const TPuzzleRecord& record, int 
 
 // Word w's line, Windows-1252.
 std::string clueLine(const TPuzzleRecord& record, int word);
+
+// One cell of word w's answer as the printed puzzle page shows it: the
+// entered letter (0 while the square is empty) over the number of its grid square.
+struct ClueCell {
+    std::uint8_t letter = 0;
+    int number = 0;
+
+    bool operator==(const ClueCell&) const = default;
+};
+
+// Word w's cells in letter order, numbered by `numbers` (NumberSquares).
+std::vector<ClueCell> clueCells(const TPuzzleRecord& record, int word, const SquareNumbers& numbers);
 
 // The words that have a line, in list order: line i shows word clueWords[i].
 std::vector<int> clueWords(const TPuzzleRecord& record);

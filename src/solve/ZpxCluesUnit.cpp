@@ -12,6 +12,7 @@
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
+#include "solve/ClueLineDrawingUnit.h"
 #include "solve/ClueLines.h"
 #include "solve/SolveNavigation.h"
 
@@ -28,8 +29,6 @@ TZpxCluesForm* ZpxCluesForm = nullptr;
 
 namespace {
 
-constexpr int ItemHeight = 17;
-
 QString lineText(int word)
 {
     return QString::fromStdString(cp1252ToUtf8(clueLine(PuzzleRecord, word)));
@@ -37,13 +36,16 @@ QString lineText(int word)
 
 }  // namespace
 
-TZpxCluesForm::TZpxCluesForm(QWidget* parent) : QWidget(parent, ToolWindowFlags), ClueList(new QListWidget(this))
+TZpxCluesForm::TZpxCluesForm(QWidget* parent)
+    : QWidget(parent, ToolWindowFlags), ClueList(new QListWidget(this)), LineDrawing(new TClueLineDrawing(ClueList))
 {
     setWindowTitle(QStringLiteral("Clues"));
     QFont listFont(QStringLiteral("Times New Roman"));
     listFont.setPixelSize(15);
     ClueList->setFont(listFont);
     ClueList->setUniformItemSizes(true);
+    // The lines are drawn with room for the square numbers under the blanks.
+    ClueList->setItemDelegate(LineDrawing);
     ClueList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -102,10 +104,11 @@ void TZpxCluesForm::FormShow()
 void TZpxCluesForm::FillClueList()
 {
     ClueList->clear();
+    LineDrawing->PuzzleShown();
     LineWords = clueWords(PuzzleRecord);
     for (const int word : LineWords) {
         auto* item = new QListWidgetItem(lineText(word), ClueList);
-        item->setSizeHint(QSize(item->sizeHint().width(), ItemHeight));
+        item->setData(ClueWordRole, word);
     }
     SelectWordLine(SelectedWord);
 }
@@ -117,6 +120,12 @@ void TZpxCluesForm::SelectWordLine(int word)
         ClueList->setCurrentRow(static_cast<int>(line - LineWords.begin()));
     else
         ClueList->setCurrentRow(-1);
+}
+
+void TZpxCluesForm::FollowSolverPlace()
+{
+    if (QListWidgetItem* line = ClueList->currentItem())
+        ClueList->viewport()->update(ClueList->visualItemRect(line));
 }
 
 void TZpxCluesForm::RebuildClueLine(int word)

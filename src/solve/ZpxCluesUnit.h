@@ -12,6 +12,8 @@ class QListWidget;
 
 namespace zpx {
 
+class TClueLineDrawing;
+
 class TZpxCluesForm : public QWidget {
     Q_OBJECT
 
@@ -30,10 +32,13 @@ public:
     void ChooseClueFromGrid(int word, int position);
     // Selects word w's line; no line is selected when w has none.
     void SelectWordLine(int word);
+    // The solver's place moved: the selected line marks its current square anew.
+    void FollowSolverPlace();
 
     QListWidget* ClueList;
     int LetterIndex = 0;
     std::vector<int> LineWords;
+    TClueLineDrawing* LineDrawing;
 
 protected:
     // The list's own type-ahead would move its line: the solver's keys go to the squares instead.

@@ -123,6 +123,49 @@ void TZpxSolveForm::ShowWord(int cursorSquares)
     }
     raise();
     activateWindow();
+    publishPlace();
+}
+
+void TZpxSolveForm::FollowGridSquare()
+{
+    const auto squares = answerSquares(PuzzleRecord, SelectedWord);
+    const auto at = std::find(squares.begin(), squares.end(), std::pair(CurrentSquare / 100, CurrentSquare % 100));
+    const int k = at != squares.end() ? static_cast<int>(at - squares.begin()) : NoSquare;
+    CursorX = k * std::max(1, static_cast<int>(AutoSquare));
+    if (!isVisible()) {
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
+        return;
+    }
+    // Within the word it shows, only the strip changes.
+    if (ShownWord == SelectedWord && !Canvas.isNull()) {
+        {
+            QPainter painter(&Canvas);
+            SolveGridPaint(painter);
+        }
+        update(SolveGrid);
+        return;
+    }
+    Repaint();
+}
+
+void TZpxSolveForm::RefreshAnswerSquare(int column, int row)
+{
+    if (!isVisible() || Canvas.isNull())
+        return;
+    const auto squares = answerSquares(PuzzleRecord, SelectedWord);
+    const auto at = std::find(squares.begin(), squares.end(), std::pair(column, row));
+    if (at == squares.end())
+        return;
+    drawStripSquare(static_cast<int>(at - squares.begin()));
+}
+
+void TZpxSolveForm::publishPlace()
+{
+    const auto square = currentSquare();
+    CurrentSquare = square ? squareRef(square->first, square->second) : 0;
+    windowEvents().afterSolverPlaceMoved();
 }
 
 void TZpxSolveForm::FormResize()
@@ -155,6 +198,7 @@ std::optional<GridSquare> TZpxSolveForm::CurrentGridSquare() const
 void TZpxSolveForm::FormPaint()
 {
     const int w = SelectedWord;
+    ShownWord = w;
     if (w >= 1 && w <= MaxWords)
         setWindowTitle(QStringLiteral("Acrostic Clue ") + QString::fromStdString(wordLabel(w)));
     const int s = std::max(1, SquareSize);
@@ -276,6 +320,7 @@ void TZpxSolveForm::FormKeyPress(char key)
             drawStripSquare(CursorX / SquareSize + 1);
         const auto back = currentSquare();
         drawCursorSquare(Yellow, back ? PuzzleRecord.entry(back->first, back->second) : std::uint8_t{0});
+        publishPlace();
         return;
     }
     if (outcome.effect != KeyEffect::Store)
@@ -284,6 +329,7 @@ void TZpxSolveForm::FormKeyPress(char key)
     CursorX += SquareSize;
     if (!HighlightRest)
         drawStripSquare(CursorX / SquareSize);
+    publishPlace();
     enterLetter(puzzleEdits(), {c, r}, outcome);
 }
 
@@ -336,6 +382,7 @@ void TZpxSolveForm::FormMouseDown()
 {
     ClearCursor();
     Repaint();
+    publishPlace();
 }
 
 void TZpxSolveForm::ClearCursor()
@@ -347,6 +394,7 @@ void TZpxSolveForm::SolveGridMouseDown(Qt::MouseButton button, int x)
 {
     CursorX = SquareSize * (x / std::max(1, SquareSize));
     Repaint();
+    publishPlace();
     if (button != Qt::RightButton)
         return;
     Previewed = currentSquare();

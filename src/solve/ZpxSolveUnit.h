@@ -33,6 +33,11 @@ public:
     // Opens the window on SelectedWord with `cursorSquares` squares before the
     // current one, or repaints it when it is open, and brings it to the front.
     void ShowWord(int cursorSquares);
+    // Shows SelectedWord at the solver's current square, chosen in the grid,
+    // and leaves the keys with the grid.
+    void FollowGridSquare();
+    // Draws again the answer square of grid square (column, row), when the strip shows it.
+    void RefreshAnswerSquare(int column, int row);
     // No square is current: the cursor stands past the longest word.
     void ClearCursor();
     // The grid square of the current answer square; nullopt when none is current.
@@ -77,6 +82,8 @@ private:
     // A key typed just after the word's last square goes on to the next word
     // with an empty square, opened at that square; false when it stays refused.
     bool goOnToNextWord(char key);
+    // The grid and the author-title window mark the current square as the strip has it.
+    void publishPlace();
     void drawAnswerSquare(QPainter& painter, int x, const QColor& brush, std::uint8_t letter);
     // Draws answer square k from the record and shows it.
     void drawStripSquare(int k);
@@ -93,6 +100,8 @@ private:
     QColor LetterColor;
     bool HighlightRest = false;
     std::optional<std::pair<int, int>> Previewed;
+    // The word the window was last painted for.
+    int ShownWord = 0;
 };
 
 extern TZpxSolveForm* ZpxSolveForm;

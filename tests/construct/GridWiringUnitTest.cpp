@@ -124,7 +124,7 @@ private slots:
         ZpxMainForm->ReverttoSaved1Click();
         QCOMPARE(PuzzleRecord.entry(1, 1), std::uint8_t(0));
         QVERIFY(!ZpxGridForm->cursorSquare());
-        QVERIFY(isPlain(grid(), gridSquareInside(1, 1)));
+        QVERIFY(isPlain(grid(), gridSquareInside(1, 1).adjusted(0, ScreenSquare / 2, 0, 0)));
         QCOMPARE(fillOf(grid(), gridSquareInside(2, 1)), QColor(Qt::white));
     }
 

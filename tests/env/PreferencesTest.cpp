@@ -85,6 +85,7 @@ TEST(PreferenceWrites, SaveStoresEverySettingOfThePagesByName)
     choices.sounds = false;
     choices.speech = true;
     choices.solveHighlight = true;
+    choices.squareNumbers = false;
     choices.counts = true;
     choices.filledColour = BasicColours[1];
     choices.blankColour = BasicColours[14];
@@ -107,6 +108,7 @@ TEST(PreferenceWrites, SaveStoresEverySettingOfThePagesByName)
         {"FontStyle", 3},
         {"PageBottomMargin", 7},
         {"WordListLevel", 35},
+        {"SolveSquareNumbers", false},
         {"DictPath", std::string("/opt/my tools/dict")},
         {"ThesPath", std::string()},
         {"CluePath", std::string("/usr/bin/ClueVault.exe")},

@@ -107,6 +107,7 @@ private slots:
     void toolsPageBrowsesForProgramsAndDefaultsToTheSavedPath();
     void theProgramDialogListsFoldersAndProgramsOnly();
     void savedColoursAndFontsReachTheOpenWindows();
+    void numbersInkTheSolveGridUntilTurnedOff();
 };
 
 void ZpxPrefUnitTest::speechImpliesSoundAndSavesSoundModeTwo()
@@ -198,7 +199,8 @@ void ZpxPrefUnitTest::previewOnTwentyNinePixelSquaresFollowsTheColourClicks()
                 QCOMPARE(fillOf(preview, square(column, row)), QColor(Qt::black));
             QCOMPARE(fillOf(preview, square(1, 1)), QColor(Qt::white));
             QVERIFY(letterPixels(preview, square(1, 1), Qt::black) > 0);
-            QCOMPARE(fillOf(preview, square(6, 5)), QColor(Qt::white));
+            // The last square, cut by the preview's edge, is a letter square.
+            QCOMPARE(preview.pixelColor(square(6, 5).topLeft()), QColor(Qt::white));
 
             releaseOnColor(Qt::LeftButton, 4);    // navy letter squares
             releaseOnColor(Qt::RightButton, 10);  // lime filled squares
@@ -311,6 +313,30 @@ void ZpxPrefUnitTest::savedColoursAndFontsReachTheOpenWindows()
     QCOMPARE(gridFill(2, 1), QColor(Qt::yellow));
     QCOMPARE(ZpxGridForm->font().family(), QStringLiteral("Liberation Serif"));
     QVERIFY(letterPixels(ZpxGridForm->canvas(), gridSquareInside(3, 1), Qt::red) > 0);
+}
+
+void ZpxPrefUnitTest::numbersInkTheSolveGridUntilTurnedOff()
+{
+    openPuzzle(puzzle, true);
+    const auto inked = [](int c, int r, bool labelCorner) {
+        QRect area = gridSquareInside(c, r);
+        if (labelCorner)
+            area.setLeft(area.center().x());
+        area.setHeight(area.height() / 3);
+        return !isPlain(ZpxGridForm->canvas(), area);
+    };
+    // (2, 1) belongs to word A: number and label; (3, 1) to no word: its number alone.
+    QVERIFY(inked(2, 1, false));
+    QVERIFY(inked(2, 1, true));
+    QVERIFY(inked(3, 1, false));
+    QVERIFY(!inked(3, 1, true));
+    savePreferences([] {
+        QVERIFY(ZpxPrefForm->NumbersChk->isChecked());
+        ZpxPrefForm->NumbersChk->click();
+    });
+    QVERIFY(!ZpxProcs->ReadSetting(QStringLiteral("SolveSquareNumbers"), true));
+    QVERIFY(!inked(2, 1, false));
+    QVERIFY(!inked(3, 1, false));
 }
 
 QTEST_MAIN(ZpxPrefUnitTest)

@@ -24,6 +24,10 @@ TEST(ClueLines, CluePaddedAndCutThenOneCellPerSquare)
     EXPECT_EQ(clueLine(record, 3), std::string(80, 'x') + "     __ I ");
     // Word 2 has no clue text and no line; the lines keep their own words.
     EXPECT_EQ(clueWords(record), (std::vector<int>{1, 3}));
+    // Under each cell the number of its square, counted past the filled square as on paper.
+    SquareNumbers numbers;
+    NumberSquares(record, numbers);
+    EXPECT_EQ(clueCells(record, 3, numbers), (std::vector<ClueCell>{{0, 6}, {'I', 7}}));
 }
 
 TEST(ClueLines, AnswerStopsAtTheFirstGapOrASquareOutsideTheGrid)

@@ -92,7 +92,7 @@ private slots:
         // Typing in the grid rebuilds the line of the square's word too.
         ZpxGridForm->activateWindow();
         QTest::mouseClick(ZpxGridForm, Qt::LeftButton, {}, QPoint(ScreenSquare + 2, 2));
-        QVERIFY(!ZpxSolveForm->isVisible());
+        QCOMPARE(SelectedWord, 1);
         QTest::keyClicks(ZpxGridForm, "P");
         QCOMPARE(listLines(clueList()).at(0), QString("Fruit     __ P __ __ __ "));
         Modified = false;
@@ -197,9 +197,8 @@ private slots:
         QCOMPARE(PuzzleRecord.entry(2, 1), std::uint8_t('W'));
         QCOMPARE(clueList()->currentRow(), 0);
 
-        // With the solve window closed, the grid's cursor takes it.
+        // After a click in the grid, the clicked square takes it.
         QTest::mouseClick(ZpxGridForm, Qt::LeftButton, {}, QPoint(3 * ScreenSquare + 2, ScreenSquare + 2));
-        QVERIFY(!ZpxSolveForm->isVisible());
         QTest::keyClicks(clueList(), "e");
         QCOMPARE(PuzzleRecord.entry(4, 2), std::uint8_t('E'));
         Modified = false;
@@ -234,11 +233,75 @@ private slots:
             QCOMPARE(stripFill(2), Yellow);
             QCOMPARE(stripFill(3), after);
         }
-        QTest::mousePress(ZpxSolveForm, Qt::RightButton, {}, QPoint(strip.left() + 3 * s + 2, strip.top() + 2));
+        // The previewed square comes back exactly as the grid draws it: number, label, tint and frame.
+        const QPoint fourth(strip.left() + 3 * s + 2, strip.top() + 2);
+        QTest::mouseClick(ZpxSolveForm, Qt::LeftButton, {}, fourth);
+        const QRect square = gridSquareInside(4, 2);
+        const QImage drawn = ZpxGridForm->canvas().copy(square);
+        QTest::mousePress(ZpxSolveForm, Qt::RightButton, {}, fourth);
         QCOMPARE(ZpxSolveForm->CursorX, 3 * s);
         QCOMPARE(gridFill(4, 2), Yellow);
-        QTest::mouseRelease(ZpxSolveForm, Qt::RightButton, {}, QPoint(strip.left() + 3 * s + 2, strip.top() + 2));
-        QCOMPARE(gridFill(4, 2), QColor(Qt::white));
+        QTest::mouseRelease(ZpxSolveForm, Qt::RightButton, {}, fourth);
+        QCOMPARE(ZpxGridForm->canvas().copy(square), drawn);
+        ZpxGridForm->Repaint();
+        QCOMPARE(ZpxGridForm->canvas().copy(square), drawn);
+    }
+
+    void gridStripAndCluesShareTheSolversPlace()
+    {
+        const auto framed = [](const QImage& canvas, const QRect& inside) {
+            return canvas.pixelColor(inside.topLeft()) == SolverMarks::CurrentFrame;
+        };
+        const auto gridFramed = [&](int c, int r) { return framed(ZpxGridForm->canvas(), gridSquareInside(c, r)); };
+        const auto tinted = [](int c, int r) { return gridFill(c, r) == SolverMarks::WordTint; };
+        const auto titleSquare = [](int word) { return squareInside((word - 1) * AuthorTitleSquare, 0, AuthorTitleSquare); };
+        const int s = ZpxSolveForm->SquareSize;
+        const auto stripPoint = [&](int k) { return ZpxSolveForm->SolveGrid.topLeft() + QPoint(k * s + 2, 2); };
+
+        // A grid click on C's fourth letter: its clue line, the solve window's word and square follow.
+        QTest::mouseClick(ZpxGridForm, Qt::LeftButton, {}, QPoint(3 * ScreenSquare + 2, ScreenSquare + 2));
+        QCOMPARE(SelectedWord, 3);
+        QCOMPARE(clueList()->currentRow(), 1);
+        QVERIFY(ZpxSolveForm->isVisible());
+        QCOMPARE(ZpxSolveForm->windowTitle(), QString("Acrostic Clue C"));
+        QCOMPARE(ZpxSolveForm->CursorX, 3 * s);
+        QVERIFY(gridFramed(4, 2));
+        QVERIFY(tinted(1, 2));
+        QVERIFY(!tinted(1, 1));
+        QCOMPARE(fillOf(ZpxTitleForm->canvas(), titleSquare(3)), Yellow);
+        const QImage lines = clueList()->viewport()->grab().toImage();
+        const auto lineMarked = [&](int line) {
+            return pixelsOf(lines, clueList()->visualItemRect(clueList()->item(line)), SolverMarks::CurrentFrame) > 0;
+        };
+        QVERIFY(lineMarked(1));
+        QVERIFY(!lineMarked(0));
+
+        // Typing in the grid moves the frame and the strip's square; the strip shows the letter.
+        QTest::keyClicks(ZpxGridForm, "e");
+        QCOMPARE(PuzzleRecord.entry(4, 2), std::uint8_t('E'));
+        QCOMPARE(ZpxSolveForm->CursorX, 4 * s);
+        QVERIFY(gridFramed(5, 2));
+        QVERIFY(!gridFramed(4, 2));
+        const QRect fourth(stripPoint(3) - QPoint(1, 1), QSize(s - 1, s - 1));
+        QVERIFY(letterPixels(ZpxSolveForm->canvas(), fourth, Qt::black) > 0);
+
+        // Choosing a clue marks its word, and its first empty square, in the grid and the author-title row.
+        clickListLine(clueList(), 0);
+        for (int c = 1; c <= 5; ++c)
+            QVERIFY(tinted(c, 1));
+        QVERIFY(!tinted(1, 2));
+        QVERIFY(!gridFramed(5, 2));
+        QVERIFY(gridFramed(1, 1));
+        QCOMPARE(fillOf(ZpxTitleForm->canvas(), titleSquare(1)), Yellow);
+        QCOMPARE(fillOf(ZpxTitleForm->canvas(), titleSquare(3)), ZpxTitleForm->BlankColor);
+        QVERIFY(framed(ZpxTitleForm->canvas(), titleSquare(1)));
+
+        // A square chosen in the strip is framed in the grid instead.
+        QTest::mouseClick(ZpxSolveForm, Qt::LeftButton, {}, stripPoint(2));
+        QVERIFY(gridFramed(3, 1));
+        QVERIFY(!gridFramed(1, 1));
+        QVERIFY(!framed(ZpxTitleForm->canvas(), titleSquare(1)));
+        Modified = false;
     }
 
     void scorePuzzleShowsErrorsOrRecyclesTheSolvedPuzzle()

@@ -61,11 +61,19 @@ inline int pixelsOf(const QImage& canvas, const QRect& area, const QColor& colou
     return count;
 }
 
+// Where a square's fill shows: near its bottom-left corner, inside the
+// current square's frame, below a number and left of a letter.
+inline QPoint fillPoint(const QRect& inside)
+{
+    const int inset = SolverMarks::FrameWidth + 1;
+    return inside.bottomLeft() + QPoint(inset, -inset);
+}
+
 // Pixels of a letter drawn in `colour` on the square's fill: at least halfway
 // from the fill towards the letter colour, so smoothed edges count as well.
 inline int letterPixels(const QImage& canvas, const QRect& inside, const QColor& colour)
 {
-    const QColor fill = canvas.pixelColor(inside.topLeft());
+    const QColor fill = canvas.pixelColor(fillPoint(inside));
     const auto near = [&](int value, int letter, int background) {
         return 2 * std::abs(value - letter) <= std::abs(background - letter);
     };
@@ -79,10 +87,9 @@ inline int letterPixels(const QImage& canvas, const QRect& inside, const QColor&
     return count;
 }
 
-// The fill of a square, read at its top-left inner corner, where no letter reaches.
 inline QColor fillOf(const QImage& canvas, const QRect& inside)
 {
-    return canvas.pixelColor(inside.topLeft());
+    return canvas.pixelColor(fillPoint(inside));
 }
 
 // True when the square is its fill colour only: no letter is drawn in it.
@@ -91,10 +98,9 @@ inline bool isPlain(const QImage& canvas, const QRect& inside)
     return pixelsOf(canvas, inside, fillOf(canvas, inside)) == inside.width() * inside.height();
 }
 
-// The fill colour of a grid square, read just inside its top-left corner.
 inline QColor gridFill(int column, int row)
 {
-    return ZpxGridForm->canvas().pixelColor((column - 1) * ScreenSquare + 1, (row - 1) * ScreenSquare + 1);
+    return fillOf(ZpxGridForm->canvas(), gridSquareInside(column, row));
 }
 
 // The texts of a construction list's lines, and a real click on one of them.

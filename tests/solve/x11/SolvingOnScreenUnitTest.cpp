@@ -102,20 +102,6 @@ private:
 private slots:
     void initTestCase() { startWholeProgram(); }
 
-    void typingInTheGridRunsOnInReadingOrder()
-    {
-        openFreshSample();
-        const std::vector<GridSquare> squares = letterSquares(PuzzleRecord);
-        QVERIFY(squares.size() > 12);
-        clickSquare(squares.front());
-        QTest::keyClicks(ZpxGridForm, "qwertyuiop");
-        const TPuzzleRecord typed = savedPuzzle(puzzle);
-        const QByteArray expected("QWERTYUIOP");
-        for (int n = 0; n < expected.size(); ++n)
-            QCOMPARE(entryAt(typed, squares[n]), std::uint8_t(expected[n]));
-        QCOMPARE(entryAt(typed, squares[10]), std::uint8_t(0));
-    }
-
     void arrowsMoveTheCurrentSquare()
     {
         openFreshSample();
@@ -145,6 +131,8 @@ private slots:
         openFreshSample();
         const int length = wordLength(PuzzleRecord, 1);
         QVERIFY(length > 0 && wordLength(PuzzleRecord, 2) > 0);
+        // Opened afresh, as after Escape, so the window manager gives it the keys.
+        ZpxSolveForm->close();
         ZpxCluesForm->ClueListClick(1, false);
         QVERIFY(QTest::qWaitForWindowExposed(ZpxSolveForm));
         activate(ZpxSolveForm);
