@@ -24,12 +24,6 @@ using namespace zpx::test;
 
 namespace {
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString inTestFolder(const char* name)
 {
     return QDir(testFolder()).filePath(QString::fromLatin1(name));

@@ -54,13 +54,6 @@ void writePuzzle(const QString& path, char letter = 'C')
     savePuzzleFile(path.toStdString(), record);
 }
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 }  // namespace
 
 class ZpxMainUnitTest : public QObject {

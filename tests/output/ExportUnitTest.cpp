@@ -32,13 +32,6 @@ namespace {
 
 const QStringList PictureTypes = {"image/svg+xml", "image/png", "image/x-wmf"};
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 // What the notice shows when `work` is done; it closes a moment later.
 QString noticeAfter(const std::function<void()>& work)
 {

@@ -69,12 +69,6 @@ bool allEntriesEmpty(const TPuzzleRecord& record)
     return true;
 }
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace
 
 class ScoreUnitTest : public QObject {

@@ -7,7 +7,9 @@
 #include "core/ZpxProcsUnit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -143,6 +145,18 @@ ScopedSaveFault refuseSavesTo(const QString& path)
                                SaveStep step, const std::filesystem::path& file) {
         return step == SaveStep::Rename && file.filename() == name ? EACCES : 0;
     });
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void activate(QWidget* window)
+{
+    window->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), window);
 }
 
 void clearSettings()

@@ -73,6 +73,13 @@ void whenShown(QWidget* window, const std::function<void()>& answer);
 // where the user may not write (the tests may run as root, who always may).
 ScopedSaveFault refuseSavesTo(const QString& path);
 
+// The whole file, or nothing when it cannot be read.
+QByteArray fileBytes(const QString& path);
+
+// Asks the window manager to make `window` active and waits until it is, as
+// a person's click would, so keys and shortcuts reach it as they reach theirs.
+void activate(QWidget* window);
+
 // Removes every stored setting.
 void clearSettings();
 

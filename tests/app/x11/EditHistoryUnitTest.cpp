@@ -26,12 +26,6 @@ using namespace zpx::test;
 
 namespace {
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray recordBytes(const TPuzzleRecord& record)
 {
     const QString path = QDir(testFolder()).filePath("image.zpx");

@@ -29,19 +29,6 @@ using namespace zpx::test;
 
 namespace {
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The window manager makes the window active, as a person's click would.
-void activate(QWidget* window)
-{
-    window->activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), window);
-}
-
 // The first letter square in reading order.
 GridSquare firstLetterSquare()
 {

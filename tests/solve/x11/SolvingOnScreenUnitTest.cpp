@@ -33,12 +33,6 @@ std::vector<GridSquare> letterSquares(const TPuzzleRecord& record)
     return squares;
 }
 
-void activate(QWidget* window)
-{
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
-}
-
 void clickSquare(GridSquare square)
 {
     activate(ZpxGridForm);
