@@ -157,13 +157,14 @@ private slots:
 
     void f1OpensTheHelpBookOnTheScreenAndEscapeClosesIt()
     {
-        ZpxGridForm->activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), ZpxGridForm);
+        activate(ZpxGridForm);
         QTest::keyClick(ZpxGridForm, Qt::Key_F1);
         THelpForm* help = ZpxHelpWindow();
         QTRY_VERIFY(help->isVisible() && onScreen(help->winId()));
         QVERIFY(help->currentPage().endsWith(QStringLiteral("constructing.html")));
         QTRY_VERIFY(help->screen()->availableGeometry().contains(help->frameGeometry()));
+        // Escape is the help window's own key: it reaches it once the window manager made it active.
+        activate(help);
         QTest::keyClick(help, Qt::Key_Escape);
         QVERIFY(!help->isVisible());
     }
