@@ -1,7 +1,9 @@
-// The solve grid as on paper, on a real X server under a window manager:
-// every empty letter square carries its number and label, and a click in the
+// Solving on screen as on paper, on a real X server under a window manager:
+// every empty letter square carries its number and label; a click in the
 // grid takes the solve window along to the square's word while the keys stay
-// with the grid, so typing runs on through the quotation.
+// with the grid, so typing runs on through the quotation; the arrows move the
+// current square; the solve window goes on into the next word. What the keys
+// did is read back from the saved file.
 
 #include "construct/ZpxGridUnit.h"
 #include "core/PuzzleFile.h"
@@ -52,6 +54,27 @@ std::vector<GridSquare> letterSquares()
     return squares;
 }
 
+// Ctrl+S in the active window, then the puzzle as the file holds it.
+TPuzzleRecord saved(const QString& path)
+{
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_S, Qt::ControlModifier);
+    TPuzzleRecord record;
+    loadPuzzleFile(path.toStdString(), record);
+    return record;
+}
+
+std::uint8_t entryAt(const TPuzzleRecord& record, GridSquare square)
+{
+    return record.entry(square.column, square.row);
+}
+
+void clickSquare(GridSquare square)
+{
+    activate(ZpxGridForm);
+    const int s = ScreenSquare;
+    QTest::mouseClick(ZpxGridForm, Qt::LeftButton, {}, QPoint((square.column - 1) * s + s / 2, (square.row - 1) * s + s / 2));
+}
+
 QRect squareInside(GridSquare square)
 {
     const int s = ScreenSquare;
@@ -75,22 +98,27 @@ bool inked(GridSquare square)
 class PaperGridUnitTest : public QObject {
     Q_OBJECT
 
+private:
+    QString path;
+
+    void openFreshPuzzle()
+    {
+        path = QDir(testFolder()).filePath("wherever.zpx");
+        writePuzzle(path);
+        openPuzzle(path, true);
+    }
+
 private slots:
     void initTestCase() { startWholeProgram(); }
 
     void emptySquaresShowInkAndGridTypingKeepsTheKeys()
     {
-        const QString path = QDir(testFolder()).filePath("wherever.zpx");
-        writePuzzle(path);
-        openPuzzle(path, true);
+        openFreshPuzzle();
         const std::vector<GridSquare> squares = letterSquares();
         for (const GridSquare square : squares)
             QVERIFY(inked(square));
 
-        ZpxGridForm->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(ZpxGridForm));
-        const int s = ScreenSquare;
-        QTest::mouseClick(ZpxGridForm, Qt::LeftButton, {}, QPoint(s / 2, s / 2));
+        clickSquare(squares.front());
         QTRY_VERIFY(ZpxSolveForm->isVisible());
         QCOMPARE(ZpxCluesForm->ClueList->currentRow(), 0);
         // The window manager had its chance to hand the keys to the solve window.
@@ -100,17 +128,51 @@ private slots:
         const QString letters = QStringLiteral("WHEREVERYO");
         for (const QChar letter : letters)
             QTest::keyClick(static_cast<QWidget*>(nullptr), letter.toLatin1());
-        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_S, Qt::ControlModifier);
-        TPuzzleRecord saved;
-        loadPuzzleFile(path.toStdString(), saved);
-        for (int k = 0; k < letters.size(); ++k)
-            QCOMPARE(saved.entry(squares[k].column, squares[k].row), std::uint8_t(letters[k].toLatin1()));
-        QCOMPARE(saved.entry(squares[10].column, squares[10].row), std::uint8_t(0));
         // The solve window went along, at the square after the last letter: word C's third.
         QCOMPARE(SelectedWord, 3);
         QCOMPARE(ZpxSolveForm->windowTitle(), QStringLiteral("Acrostic Clue C"));
         QCOMPARE(ZpxSolveForm->CursorX, 2 * ZpxSolveForm->SquareSize);
         QCOMPARE(ZpxCluesForm->ClueList->currentRow(), 2);
+        const TPuzzleRecord typed = saved(path);
+        for (int k = 0; k < letters.size(); ++k)
+            QCOMPARE(entryAt(typed, squares[k]), std::uint8_t(letters[k].toLatin1()));
+        QCOMPARE(entryAt(typed, squares[10]), std::uint8_t(0));
+    }
+
+    void rightRightAndALetterFillTheSquareTwoAlong()
+    {
+        openFreshPuzzle();
+        const std::vector<GridSquare> squares = letterSquares();
+        QCOMPARE(squares[2].row, squares[0].row);
+        clickSquare(squares[0]);
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Right);
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Right);
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_K);
+        const TPuzzleRecord typed = saved(path);
+        QCOMPARE(entryAt(typed, squares[2]), std::uint8_t('K'));
+        QCOMPARE(entryAt(typed, squares[0]), std::uint8_t(0));
+        QCOMPARE(entryAt(typed, squares[1]), std::uint8_t(0));
+    }
+
+    void theSolveWindowGoesOnIntoTheNextWord()
+    {
+        openFreshPuzzle();
+        int length = 0;
+        while (PuzzleRecord.slotSquareRef(letterSlot(length + 1, 1)) != 0)
+            ++length;
+        // Opened afresh, as after Escape, so the window manager gives it the keys.
+        ZpxSolveForm->close();
+        ZpxCluesForm->ClueListClick(1, false);
+        QVERIFY(QTest::qWaitForWindowExposed(ZpxSolveForm));
+        activate(ZpxSolveForm);
+        QTest::keyClicks(ZpxSolveForm, QString(length, QLatin1Char('x')) + QLatin1Char('y'));
+        const TPuzzleRecord typed = saved(path);
+        const auto square = [&](int slot) {
+            const auto [column, row] = slotSquare(typed, slot);
+            return GridSquare{column, row};
+        };
+        QCOMPARE(entryAt(typed, square(letterSlot(length, 1))), std::uint8_t('X'));
+        QCOMPARE(entryAt(typed, square(letterSlot(1, 2))), std::uint8_t('Y'));
     }
 };
 
