@@ -54,6 +54,9 @@ std::optional<char> TCanvasForm::typedCharacter(const QKeyEvent* event)
     default:
         break;
     }
+    // Alt and Ctrl chords are commands (a menu's mnemonic, a shortcut), never a letter for the square.
+    if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
+        return std::nullopt;
     const QString text = event->text();
     if (text.size() == 1 && text.front().unicode() < 128)
         return static_cast<char>(text.front().toUpper().unicode());

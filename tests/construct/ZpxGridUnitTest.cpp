@@ -281,6 +281,9 @@ void ZpxGridUnitTest::solveModeTypingStoresEntriesAndPlusReveals()
     clickSquare(9, 1);
     for (const auto& [c, r] : {std::pair(9, 1), std::pair(10, 1), std::pair(1, 2), std::pair(3, 2)})
         QCOMPARE(fillOf(grid(), gridSquareInside(c, r)), Yellow);
+    // A menu's Alt chord typed in the grid is no letter.
+    QTest::keyClick(ZpxGridForm, Qt::Key_O, Qt::AltModifier);
+    QCOMPARE(PuzzleRecord.entry(9, 1), std::uint8_t(0));
     type("tt");
     QCOMPARE(PuzzleRecord.entry(9, 1), std::uint8_t('T'));
     QCOMPARE(PuzzleRecord.entry(10, 1), std::uint8_t('T'));
