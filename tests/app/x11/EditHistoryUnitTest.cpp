@@ -4,7 +4,6 @@
 // the very same file.
 
 #include "app/ZpxMainUnit.h"
-#include "construct/QuoteLayout.h"
 #include "construct/ZpxGridUnit.h"
 #include "construct/ZpxTitleUnit.h"
 #include "core/PuzzleFile.h"
@@ -12,6 +11,7 @@
 #include "core/SharedState.h"
 #include "solve/ZpxCluesUnit.h"
 #include "solve/ZpxSolveUnit.h"
+#include "support/RecordBuilder.h"
 #include "support/WindowTestSupport.h"
 
 #include <QAction>
@@ -78,10 +78,8 @@ private slots:
     void initTestCase()
     {
         startWholeProgram();
-        TPuzzleRecord record;
-        RandomSource random(7);
-        QVERIFY(!buildPuzzleFromInput(record, "NOTHING IS SO FIRMLY BELIEVED AS WHAT WE LEAST KNOW ABOUT",
-                                      "MONTAIGNE ESSAYS", GridSizing{}, random));
+        const TPuzzleRecord record =
+            newConstruction("NOTHING IS SO FIRMLY BELIEVED AS WHAT WE LEAST KNOW ABOUT", "MONTAIGNE ESSAYS");
         puzzle = QDir(testFolder()).filePath("essays.zpx");
         savePuzzleFile(puzzle.toStdString(), record);
     }

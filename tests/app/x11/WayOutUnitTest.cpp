@@ -4,12 +4,12 @@
 // attempt. Both leave the puzzle file as it was.
 
 #include "app/ZpxMainUnit.h"
-#include "construct/QuoteLayout.h"
 #include "construct/ZpxGridUnit.h"
 #include "core/PuzzleFile.h"
 #include "core/PuzzleRecord.h"
 #include "core/SharedState.h"
 #include "solve/ScoreUnit.h"
+#include "support/RecordBuilder.h"
 #include "support/WindowTestSupport.h"
 
 #include <QApplication>
@@ -125,10 +125,8 @@ private slots:
     void initTestCase()
     {
         startWholeProgram();
-        TPuzzleRecord record;
-        RandomSource random(7);
-        QVERIFY(!buildPuzzleFromInput(record, "NOTHING IS SO FIRMLY BELIEVED AS WHAT WE LEAST KNOW ABOUT",
-                                      "MONTAIGNE ESSAYS", GridSizing{}, random));
+        const TPuzzleRecord record =
+            newConstruction("NOTHING IS SO FIRMLY BELIEVED AS WHAT WE LEAST KNOW ABOUT", "MONTAIGNE ESSAYS");
         folder = QDir(testFolder()).filePath("shelf");
         QVERIFY(QDir().mkpath(folder));
         puzzle = QDir(folder).filePath("essays.zpx");
