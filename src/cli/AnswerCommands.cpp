@@ -47,15 +47,16 @@ int runSuggest(const Arguments& args)
     if (!word)
         throw UsageError("WORD is a label: A to Z, aa to dd");
     const int limit = wholeNumber(parsed, "--limit", 20, 1, 100000);
-    const std::optional<TPuzzleRecord> record = loadOrRefuse(parsed.positional[0]);
-    if (!record)
+    const std::optional<StoredPuzzle> puzzle = loadOrRefuse(parsed.positional[0]);
+    if (!puzzle)
         return ExitRefused;
-    if (!wordExists(*record, *word))
+    const TPuzzleRecord& record = puzzle->record;
+    if (!wordExists(record, *word))
         return refuse("The puzzle has no acrostic word " + parsed.positional[1] + ".");
     const std::optional<WordList> list = listOrRefuse(parsed);
     if (!list)
         return ExitRefused;
-    const std::vector<Suggestion> suggestions = suggestAnswers(*record, *list, *word, static_cast<std::size_t>(limit));
+    const std::vector<Suggestion> suggestions = suggestAnswers(record, *list, *word, static_cast<std::size_t>(limit));
     if (suggestions.empty())
         return refuse("No word of the list fits acrostic word " + parsed.positional[1] + ".");
     for (const Suggestion& suggestion : suggestions)
@@ -71,21 +72,21 @@ int runFill(const Arguments& args)
         throw UsageError("give exactly one puzzle file");
     FillLimits limits;
     limits.time = std::chrono::seconds(wholeNumber(parsed, "--time-limit", 10, 1, 3600));
-    std::optional<TPuzzleRecord> record = loadOrRefuse(parsed.positional[0]);
-    if (!record)
+    std::optional<StoredPuzzle> puzzle = loadOrRefuse(parsed.positional[0]);
+    if (!puzzle)
         return ExitRefused;
     const std::optional<WordList> list = listOrRefuse(parsed);
     if (!list)
         return ExitRefused;
-    const FillPlan plan = planFill(*record, *list, limits);
+    const FillPlan plan = planFill(puzzle->record, *list, limits);
     if (plan.status == FillStatus::NothingToFill) {
         std::cerr << fillRefusalText(plan, limits) << '\n';
         return ExitOk;
     }
     if (plan.status != FillStatus::Filled)
         return refuse(fillRefusalText(plan, limits));
-    applyFill(*record, plan);
-    if (rewritePuzzleFile(parsed.positional[0], *record) != ExitOk)
+    applyFill(puzzle->record, plan);
+    if (rewritePuzzleFile(parsed.positional[0], *puzzle) != ExitOk)
         return ExitRefused;
     for (const PlannedAnswer& answer : plan.answers)
         std::cout << wordLabel(answer.word) << ' ' << answer.text << '\n';

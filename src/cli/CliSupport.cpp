@@ -59,44 +59,43 @@ int writePuzzleFile(const std::string& out, const TPuzzleRecord& record)
     return ExitOk;
 }
 
-int rewritePuzzleFile(const std::string& path, const TPuzzleRecord& record)
+int rewritePuzzleFile(const std::string& path, const StoredPuzzle& puzzle)
 {
     try {
-        TPuzzleRecord stored;
-        SolvingProgress progress;
-        loadPuzzleFile(path, stored, progress);
-        savePuzzleFile(path, record, progress);
+        savePuzzleFile(path, puzzle.record, puzzle.progress);
     } catch (const FileError& error) {
         return refuse(error.what());
     }
     return ExitOk;
 }
 
-std::optional<TPuzzleRecord> loadOrRefuse(const std::string& path)
+std::optional<StoredPuzzle> loadOrRefuse(const std::string& path)
 {
-    TPuzzleRecord record;
+    StoredPuzzle puzzle;
     try {
-        loadPuzzleFile(path, record);
+        loadPuzzleFile(path, puzzle.record, puzzle.progress);
     } catch (const FileError& error) {
         refuse(error.what());
         return std::nullopt;
     }
-    return record;
+    return puzzle;
 }
 
-int withPuzzleFile(const Arguments& args, const std::function<void(const TPuzzleRecord&)>& print)
+int withStoredPuzzle(const Arguments& args, const std::function<void(const StoredPuzzle&)>& print)
 {
     const ParsedArguments parsed = parseArguments(args, {});
     if (parsed.positional.size() != 1)
         throw UsageError("give exactly one puzzle file");
-    TPuzzleRecord record;
-    try {
-        loadPuzzleFile(parsed.positional.front(), record);
-    } catch (const FileError& error) {
-        return refuse(error.what());
-    }
-    print(record);
+    const std::optional<StoredPuzzle> puzzle = loadOrRefuse(parsed.positional.front());
+    if (!puzzle)
+        return ExitRefused;
+    print(*puzzle);
     return ExitOk;
+}
+
+int withPuzzleFile(const Arguments& args, const std::function<void(const TPuzzleRecord&)>& print)
+{
+    return withStoredPuzzle(args, [&](const StoredPuzzle& puzzle) { print(puzzle.record); });
 }
 
 }  // namespace zpx::cli

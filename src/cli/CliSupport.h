@@ -3,6 +3,7 @@
 // option parsing and refusals.
 
 #include "core/PuzzleRecord.h"
+#include "core/SolvingProgress.h"
 
 #include <functional>
 #include <map>
@@ -56,17 +57,25 @@ int refuse(std::string_view message);
 // Writes a new puzzle file: ExitOk, or the refusal "Cannot write OUT: why".
 int writePuzzleFile(const std::string& out, const TPuzzleRecord& record);
 
-// Writes `record` over the puzzle file at `path`, keeping the solver's
-// progress that follows the record there: ExitOk, or the refusal "why".
-int rewritePuzzleFile(const std::string& path, const TPuzzleRecord& record);
+// A puzzle file as read: the record and the solver's progress kept after it.
+struct StoredPuzzle {
+    TPuzzleRecord record;
+    SolvingProgress progress;
+};
+
+// Writes the puzzle over its file at `path`, the progress read with it
+// included: ExitOk, or the refusal "why".
+int rewritePuzzleFile(const std::string& path, const StoredPuzzle& puzzle);
 
 // The puzzle file at `path`; nullopt after the program's message on stderr
 // when it cannot be read.
-std::optional<TPuzzleRecord> loadOrRefuse(const std::string& path);
+std::optional<StoredPuzzle> loadOrRefuse(const std::string& path);
 
 // For the commands that read one puzzle file and print something about it:
 // loads the file named by the only argument and runs `print` on it; a file
 // that is not a puzzle is refused with the program's message.
+int withStoredPuzzle(const Arguments& args, const std::function<void(const StoredPuzzle&)>& print);
+// The same for commands that print from the record alone.
 int withPuzzleFile(const Arguments& args, const std::function<void(const TPuzzleRecord&)>& print);
 
 }  // namespace zpx::cli

@@ -42,22 +42,23 @@ int runClue(const Arguments& args)
     const std::optional<int> word = wordFromLabel(positional[1]);
     if (!word)
         throw UsageError("WORD is a label: A to Z, aa to dd");
-    std::optional<TPuzzleRecord> record = loadOrRefuse(positional[0]);
-    if (!record)
+    std::optional<StoredPuzzle> puzzle = loadOrRefuse(positional[0]);
+    if (!puzzle)
         return ExitRefused;
-    if (!wordExists(*record, *word))
+    TPuzzleRecord& record = puzzle->record;
+    if (!wordExists(record, *word))
         return refuse("The puzzle has no acrostic word " + positional[1] + ".");
     if (positional.size() == 2) {
-        std::cout << cp1252ToUtf8(record->Clues[*word - 1].text()) << '\n';
+        std::cout << cp1252ToUtf8(record.Clues[*word - 1].text()) << '\n';
         return ExitOk;
     }
     const std::optional<std::string> clue = recordText(positional[2], "clue");
     if (!clue)
         return ExitRefused;
     // An unchanged clue leaves the file as it was.
-    if (!storeClue(*record, *word, *clue))
+    if (!storeClue(record, *word, *clue))
         return ExitOk;
-    return rewritePuzzleFile(positional[0], *record);
+    return rewritePuzzleFile(positional[0], *puzzle);
 }
 
 int runDefs(const Arguments& args)
@@ -72,18 +73,18 @@ int runDefs(const Arguments& args)
 int runByline(const Arguments& args)
 {
     const std::vector<std::string> positional = positionalArguments(args, 1);
-    std::optional<TPuzzleRecord> record = loadOrRefuse(positional[0]);
-    if (!record)
+    std::optional<StoredPuzzle> puzzle = loadOrRefuse(positional[0]);
+    if (!puzzle)
         return ExitRefused;
     if (positional.size() == 1) {
-        std::cout << cp1252ToUtf8(record->Byline.text()) << '\n';
+        std::cout << cp1252ToUtf8(puzzle->record.Byline.text()) << '\n';
         return ExitOk;
     }
     const std::optional<std::string> byline = recordText(positional[1], "byline");
     if (!byline)
         return ExitRefused;
-    record->Byline.assign(*byline);
-    return rewritePuzzleFile(positional[0], *record);
+    puzzle->record.Byline.assign(*byline);
+    return rewritePuzzleFile(positional[0], *puzzle);
 }
 
 }  // namespace

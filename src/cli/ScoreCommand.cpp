@@ -1,6 +1,5 @@
 #include "cli/CliSupport.h"
 
-#include "core/PuzzleFile.h"
 #include "output/JsonLayout.h"
 #include "solve/Scoring.h"
 
@@ -12,22 +11,15 @@ namespace {
 
 int runScore(const Arguments& args)
 {
-    const ParsedArguments parsed = parseArguments(args, {});
-    if (parsed.positional.size() != 1)
-        throw UsageError("give exactly one puzzle file");
-    TPuzzleRecord record;
-    SolvingProgress progress;
-    try {
-        loadPuzzleFile(parsed.positional.front(), record, progress);
-    } catch (const FileError& error) {
-        return refuse(error.what());
-    }
-    Json errors = Json::array();
-    for (const auto& [column, row] : wrongSquares(record))
-        errors.push_back({column, row});
-    const Json score = {{"correct", puzzleCorrect(record)}, {"errors", errors}, {"cheated", progress.cheated()}};
-    std::cout << layOutJson(score, [](const Json&, int) { return true; });
-    return ExitOk;
+    return withStoredPuzzle(args, [](const StoredPuzzle& puzzle) {
+        Json errors = Json::array();
+        for (const auto& [column, row] : wrongSquares(puzzle.record))
+            errors.push_back({column, row});
+        const Json score = {{"correct", puzzleCorrect(puzzle.record)},
+                            {"errors", errors},
+                            {"cheated", puzzle.progress.cheated()}};
+        std::cout << layOutJson(score, [](const Json&, int) { return true; });
+    });
 }
 
 }  // namespace
