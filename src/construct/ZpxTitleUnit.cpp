@@ -199,7 +199,8 @@ void TZpxTitleForm::FollowSolverPlace()
     if (!solving() || Canvas.isNull())
         return;
     const auto firstLetterWord = [](int reference) {
-        const auto slot = reference != 0 ? PuzzleRecord.slotAt(reference / 100, reference % 100) : std::nullopt;
+        const auto square = referencedSquare(PuzzleRecord, reference);
+        const auto slot = square ? PuzzleRecord.slotAt(square->column, square->row) : std::nullopt;
         return slot && slot->position == 1 ? slot->word : 0;
     };
     const int marked = MarkedWord;

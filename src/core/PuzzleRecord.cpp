@@ -79,6 +79,14 @@ void resetPuzzle(TPuzzleRecord& record, int width, int height)
     record.Byline.length = 0;
 }
 
+std::optional<GridSquare> referencedSquare(const TPuzzleRecord& record, int reference)
+{
+    const GridSquare square{reference / 100, reference % 100};
+    if (reference <= 0 || !record.inGrid(square.column, square.row))
+        return std::nullopt;
+    return square;
+}
+
 std::pair<int, int> slotSquare(const TPuzzleRecord& record, int slot)
 {
     const int ref = record.slotSquareRef(slot);

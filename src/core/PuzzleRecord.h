@@ -105,6 +105,9 @@ std::string wordLabel(int word);
 // Clears the record for a new grid of the given size (ResetPuzzle).
 void resetPuzzle(TPuzzleRecord& record, int width, int height);
 
+// The square a reference (column × 100 + row) names; nullopt for 0 and for a square outside the grid.
+std::optional<GridSquare> referencedSquare(const TPuzzleRecord& record, int reference);
+
 // (column, row) of a slot, (0, 0) when empty or not a square of the grid (SlotSquare).
 std::pair<int, int> slotSquare(const TPuzzleRecord& record, int slot);
 

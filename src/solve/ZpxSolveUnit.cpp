@@ -129,7 +129,9 @@ void TZpxSolveForm::ShowWord(int cursorSquares)
 void TZpxSolveForm::FollowGridSquare()
 {
     const auto squares = answerSquares(PuzzleRecord, SelectedWord);
-    const auto at = std::find(squares.begin(), squares.end(), std::pair(CurrentSquare / 100, CurrentSquare % 100));
+    const auto current = referencedSquare(PuzzleRecord, CurrentSquare);
+    const auto at = current ? std::find(squares.begin(), squares.end(), std::pair(current->column, current->row))
+                            : squares.end();
     const int k = at != squares.end() ? static_cast<int>(at - squares.begin()) : NoSquare;
     CursorX = k * std::max(1, static_cast<int>(AutoSquare));
     if (!isVisible()) {
