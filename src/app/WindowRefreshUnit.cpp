@@ -86,8 +86,7 @@ void refreshGridSquares(const PuzzleChange& change)
         ZpxGridForm->Repaint();
         return;
     }
-    for (const GridSquare square : change.squares)
-        ZpxGridForm->RefreshSquare(square.column, square.row);
+    ZpxGridForm->RefreshSquares(change.squares);
 }
 
 // The grid and the author-title window mark the solver's place.

@@ -1055,8 +1055,7 @@ void TZpxMainForm::CheckClick(SolverScope scope)
     const std::vector<GridSquare> squares = scopeSquares(PuzzleRecord, currentSolverSquare(), SelectedWord, scope);
     if (checkMarks().check(PuzzleRecord, squares) == 0)
         return;
-    for (const GridSquare square : squares)
-        ZpxGridForm->RefreshSquare(square.column, square.row);
+    ZpxGridForm->RefreshSquares(squares);
     if (ZpxSolveForm->isVisible())
         ZpxSolveForm->Repaint();
 }

@@ -49,14 +49,6 @@ constexpr int CelebrationPauseMs = 2;
 bool solving() { return Mode == ModeSolve; }
 bool gridEditing() { return Mode == ModeGridEditing; }
 
-std::optional<GridSquare> squareOfRef(int reference)
-{
-    const GridSquare square{reference / 100, reference % 100};
-    if (reference == 0 || !PuzzleRecord.inGrid(square.column, square.row))
-        return std::nullopt;
-    return square;
-}
-
 // The canvas point of a square's top-left corner, which names it as the cursor.
 QPoint squarePoint(GridSquare square)
 {
@@ -283,10 +275,10 @@ TZpxGridForm::SquareLook TZpxGridForm::squareLook(GridSquare square) const
 
 void TZpxGridForm::RefreshSquare(int column, int row)
 {
-    refreshSquares({{column, row}});
+    RefreshSquares({{column, row}});
 }
 
-void TZpxGridForm::refreshSquares(const std::vector<GridSquare>& squares)
+void TZpxGridForm::RefreshSquares(const std::vector<GridSquare>& squares)
 {
     if (squares.empty())
         return;
@@ -441,11 +433,11 @@ void TZpxGridForm::FollowSolverPlace()
             for (const auto& [c, r] : answerSquares(PuzzleRecord, word))
                 changed.push_back({c, r});
     for (const int reference : {MarkedSquare, CurrentSquare})
-        if (const auto square = squareOfRef(reference))
+        if (const auto square = referencedSquare(PuzzleRecord, reference))
             changed.push_back(*square);
     MarkedWord = SelectedWord;
     MarkedSquare = CurrentSquare;
-    refreshSquares(changed);
+    RefreshSquares(changed);
 }
 
 

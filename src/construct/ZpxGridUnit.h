@@ -37,6 +37,8 @@ public:
     void ApplyScreenBounds();
     // Draws one square again as the record, the selection and the cursor have it now.
     void RefreshSquare(int column, int row);
+    // The same for several squares, shown in one update.
+    void RefreshSquares(const std::vector<GridSquare>& squares);
     // The solve window's right button shows a square in yellow while it is held; white again after.
     void PreviewSquare(int column, int row, bool shown);
     void ClearCursor();
@@ -108,7 +110,6 @@ private:
     void prepareSquareInk();
     // The grid's cursor is the solver's place: its square and word become current.
     void chooseSolverSquare(std::optional<GridSquare> square);
-    void refreshSquares(const std::vector<GridSquare>& squares);
 
     struct SquareLook {
         QColor brush;
