@@ -13,7 +13,6 @@
 #include "core/SettingsLookUnit.h"
 #include "core/SharedState.h"
 #include "core/WindowPlacesUnit.h"
-#include "core/WindowRoom.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "core/ZpxProcsUnit.h"
@@ -365,11 +364,7 @@ void TAutoclueForm::ApplyScreenBounds()
         bounds = QRect(stored->left, stored->top, stored->width, stored->height);
     } else {
         // Staying on top, the window must not hide the squares the constructor clicks.
-        std::vector<WindowBox> taken;
-        for (const QRect& shown : shownAnchorBounds())
-            taken.push_back({shown.left(), shown.top(), shown.width(), shown.height()});
-        bounds.moveTop(topLeavingRoom({bounds.left(), bounds.top(), bounds.width(), bounds.height()}, taken, 0,
-                                      screenHeight()));
+        bounds = boundsLeavingRoom(bounds, shownAnchorBounds());
     }
     setFrameBounds(this, bounds, caption);
 }

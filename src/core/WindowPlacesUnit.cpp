@@ -1,6 +1,7 @@
 #include "core/WindowPlacesUnit.h"
 
 #include "core/ScreenMetricsUnit.h"
+#include "core/WindowRoom.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -133,6 +134,16 @@ std::vector<QRect> shownAnchorBounds()
         if (const QWidget* window = anchorOf(anchor); window && window->isVisible())
             shown.push_back(anchorBounds(anchor));
     return shown;
+}
+
+QRect boundsLeavingRoom(QRect bounds, const std::vector<QRect>& taken)
+{
+    const auto box = [](const QRect& r) { return WindowBox{r.left(), r.top(), r.width(), r.height()}; };
+    std::vector<WindowBox> boxes;
+    for (const QRect& r : taken)
+        boxes.push_back(box(r));
+    bounds.moveTop(topLeavingRoom(box(bounds), boxes, 0, screenHeight()));
+    return bounds;
 }
 
 QWidget* dialogOwner()

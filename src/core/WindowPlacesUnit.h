@@ -24,6 +24,9 @@ QRect anchorBounds(PlacementAnchor anchor);
 // itself should leave uncovered.
 std::vector<QRect> shownAnchorBounds();
 
+// `bounds` moved up or down the screen to where it covers the least of `taken`.
+QRect boundsLeavingRoom(QRect bounds, const std::vector<QRect>& taken);
+
 // The window message boxes and file dialogs are centred on: the active
 // window, else the main window.
 QWidget* dialogOwner();

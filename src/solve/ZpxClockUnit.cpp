@@ -2,7 +2,7 @@
 
 #include "core/PuzzleEdits.h"
 #include "core/ScreenMetricsUnit.h"
-#include "core/WindowRoom.h"
+#include "core/WindowPlacesUnit.h"
 #include "core/WindowStyleUnit.h"
 #include "core/ZpxApplicationUnit.h"
 #include "solve/Scoring.h"
@@ -127,15 +127,11 @@ void TZpxClockForm::placeClearOfOtherWindows()
     const int caption = smallCaptionHeight();
     QRect bounds = frameBounds(this, caption);
     bounds.moveTo(screenWidth() - bounds.width() - 8, 4);
-    std::vector<WindowBox> taken;
+    std::vector<QRect> taken;
     for (const QWidget* window : QApplication::topLevelWidgets())
-        if (window != this && window->isVisible() && !window->isMinimized()) {
-            const QRect shown = window->frameGeometry();
-            taken.push_back({shown.left(), shown.top(), shown.width(), shown.height()});
-        }
-    bounds.moveTop(topLeavingRoom({bounds.left(), bounds.top(), bounds.width(), bounds.height()}, taken, 0,
-                                  screenHeight()));
-    setFrameBounds(this, bounds, caption);
+        if (window != this && window->isVisible() && !window->isMinimized())
+            taken.push_back(window->frameGeometry());
+    setFrameBounds(this, boundsLeavingRoom(bounds, taken), caption);
 }
 
 void TZpxClockForm::StartSession()
